@@ -1,0 +1,198 @@
+#include "document/FormMarkup.h"
+
+#include "document/MakerAddresses.h"
+#include "document/TextUtil.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace tarvin {
+
+namespace {
+
+// The form's fixed texts, used verbatim.
+constexpr std::string_view HiddenField = "<INPUT TYPE=\"HIDDEN\" NAME=\"%s\" VALUE=\"%s\">\r\n";
+constexpr std::string_view TableStart = "<TABLE CELLPADDING=2 WIDTH=100%";
+constexpr std::string_view TableEnd = "</TABLE></FORM>";
+constexpr std::string_view BorderAttribute = " BORDER=1";
+constexpr std::string_view TitleRow =
+    "\r\n<TR><TD WIDTH=100% VALIGN=TOP COLSPAN=2><FONT SIZE=5><B>%s</B></FONT></TD></TR>";
+constexpr std::string_view SubmitRow =
+    "<TR><TD COLSPAN=2><INPUT TYPE=\"SUBMIT\">&nbsp;&nbsp;<INPUT TYPE=\"RESET\"></TD></TR>";
+constexpr std::string_view FooterRow =
+    "\r\n<TR><TD WIDTH=100% VALIGN=TOP COLSPAN=2><FONT SIZE=\"2\"><I>If you have any problems, please send an "
+    "e-mail to %s</I></FONT></TD></TR>\r\n";
+constexpr std::string_view MailLink = "<a href=\"mailto:%s\">%s</a>.";
+constexpr std::string_view FieldRow =
+    "<TR><TD WIDTH=30%s VALIGN=TOP>%s</TD><TD WIDTH=70%s VALIGN=TOP>%s</TD></TR>\r\n";
+constexpr std::string_view TextBox = "<INPUT NAME=\"%s\" VALUE=\"%s\" SIZE=\"%s\">";
+constexpr std::string_view TextArea = "<TEXTAREA COLS=\"%s\" ROWS=\"%s\" NAME=\"%s\" WRAP=\"VIRTUAL\"></TEXTAREA>";
+constexpr std::string_view Choice = "<INPUT TYPE=\"%s\" NAME=\"%s\" VALUE=\"%s\"%s> %s%s";
+constexpr std::string_view CheckedMark = " CHECKED";
+constexpr std::string_view ChoiceEnd = "<BR>\r\n";
+constexpr std::string_view DropDown = "<SELECT NAME=\"%s\">%s</SELECT>";
+constexpr std::string_view FixedOptions = "<OPTION VALUE=\"\">Select\r\n<OPTION VALUE=\"\">----------\r\n";
+constexpr std::string_view Option = "<OPTION VALUE=\"%s\">%s";
+
+// Splits at the first occurrence of separator: (before, after). Without one,
+// the text counts as all "after", as the choice and option lines want it.
+std::pair<std::string_view, std::string_view> SplitAt(std::string_view text, char separator)
+{
+    const auto pos = text.find(separator);
+    if (pos == std::string_view::npos)
+        return {std::string_view(), text};
+    return {text.substr(0, pos), text.substr(pos + 1)};
+}
+
+// The text after "name=" of the first line whose name matches in any letter case.
+std::string_view SettingValue(const StringLines& lines, std::string_view name)
+{
+    for (const std::string& line : lines) {
+        const auto eq = line.find('=');
+        if (eq != std::string::npos && SameText(std::string_view(line).substr(0, eq), name))
+            return std::string_view(line).substr(eq + 1);
+    }
+    return {};
+}
+
+std::string ChoiceInputs(const TFormElement& element)
+{
+    std::string inputs(CRLF);
+    for (const std::string& line : element.Strings) {
+        if (line.find('|') == std::string::npos)
+            continue;
+        const auto [value, rest] = SplitAt(line, '|');
+        const auto [caption, flag] = SplitAt(rest, '|');
+        const std::string_view checked = LowerCase(flag) == "yes" ? CheckedMark : std::string_view();
+        // Radio buttons of one field share a name; every check box has its own.
+        const std::string name = element.FieldKind == TFieldKind::fkRadio
+            ? HtmlFieldName(element)
+            : LowerCase(ReplaceAll(element.Name + "_" + std::string(caption), " ", "_"));
+        inputs += FillTemplate(Choice, {FieldKindName(element.FieldKind), name, value, checked, caption, ChoiceEnd});
+    }
+    return inputs;
+}
+
+std::string DropDownInput(const TFormElement& element)
+{
+    std::string options(CRLF);
+    options += FixedOptions;
+    for (const std::string& line : element.Strings) {
+        const auto [value, caption] = SplitAt(line, '|');
+        options += FillTemplate(Option, {value, caption});
+        options += CRLF;
+    }
+    return FillTemplate(DropDown, {HtmlFieldName(element), options});
+}
+
+std::string ElementInput(const TFormElement& element)
+{
+    const StringLines& settings = element.Strings;
+    switch (element.FieldKind) {
+    case TFieldKind::fkText:
+        return FillTemplate(TextBox, {HtmlFieldName(element), element.Value, SettingValue(settings, "Size")});
+    case TFieldKind::fkTextArea:
+        return FillTemplate(TextArea,
+                            {SettingValue(settings, "Cols"), SettingValue(settings, "Rows"), HtmlFieldName(element)});
+    case TFieldKind::fkRadio:
+    case TFieldKind::fkCheckBox:
+        return ChoiceInputs(element);
+    case TFieldKind::fkDropDown:
+        return DropDownInput(element);
+    case TFieldKind::fkButton:
+        break;
+    }
+    return {};
+}
+
+std::string HiddenFields(const TPagelette& page)
+{
+    std::string hidden = FillTemplate(HiddenField, {"recipient", page.Email}) +
+        FillTemplate(HiddenField, {"subject", page.Subject}) + FillTemplate(HiddenField, {"redirect", page.Redirect});
+    if (page.AlphaSort)
+        hidden += FillTemplate(HiddenField, {"sort", "alphabetic"});
+    if (page.BlankFields)
+        hidden += FillTemplate(HiddenField, {"print_blank_fields", "1"});
+
+    const auto joined = [](std::initializer_list<std::pair<bool, std::string_view>> words) {
+        std::string text;
+        for (const auto& [present, word] : words)
+            if (present)
+                text += (text.empty() ? "" : ",") + std::string(word);
+        return text;
+    };
+    const std::string env = joined(
+        {{page.BrowserUsed, "HTTP_USER_AGENT"}, {page.HostName, "REMOTE_HOST"}, {page.EnvReport, "REMOTE_ADDR"}});
+    if (!env.empty())
+        hidden += FillTemplate(HiddenField, {"env_report", env});
+    const std::string config = joined({{page.EmailAddress, "email"}, {page.EmailSubject, "subject"}});
+    if (!config.empty())
+        hidden += FillTemplate(HiddenField, {"print_config", config});
+    return hidden;
+}
+
+} // namespace
+
+std::string FillTemplate(std::string_view pattern, std::initializer_list<std::string_view> args)
+{
+    std::string out;
+    out.reserve(pattern.size() + 64);
+    auto arg = args.begin();
+    std::size_t start = 0;
+    for (std::size_t pos; (pos = pattern.find('%', start)) != std::string_view::npos;) {
+        const bool placeholder = pos + 1 < pattern.size() && (pattern[pos + 1] == 's' || pattern[pos + 1] == 'd');
+        out.append(pattern.substr(start, placeholder ? pos - start : pos + 1 - start));
+        start = pos + 1;
+        if (!placeholder)
+            continue;
+        if (arg == args.end())
+            throw std::logic_error("Too few arguments for template: " + std::string(pattern));
+        out.append(*arg++);
+        ++start;
+    }
+    if (arg != args.end())
+        throw std::logic_error("Too many arguments for template: " + std::string(pattern));
+    out.append(pattern.substr(start));
+    return out;
+}
+
+std::string HtmlFieldName(const TFormElement& element)
+{
+    return LowerCase(ReplaceAll(element.Name, " ", "_"));
+}
+
+std::string GetElementHtml(const TFormElement& element)
+{
+    return FillTemplate(FieldRow, {"%", ReplaceAll(element.Text, CRLF, "<BR>"), "%", ElementInput(element)});
+}
+
+std::string GetFieldsHtml(const TWebForm& form)
+{
+    std::string rows;
+    for (const auto& element : form)
+        rows += GetElementHtml(*element);
+    return rows;
+}
+
+std::string GetFormHtml(const TPagelette& page)
+{
+    const std::string_view border = page.Border ? BorderAttribute : std::string_view();
+    const std::string title = page.FormTitle.empty() ? std::string() : FillTemplate(TitleRow, {page.FormTitle});
+    const std::string footer =
+        page.FormFooter ? FillTemplate(FooterRow, {FillTemplate(MailLink, {page.Email, page.Email})}) : std::string();
+
+    std::string form = "<FORM ACTION=\"" + std::string(maker::FormMailEndpoint) + "\" METHOD=\"POST\">\r\n";
+    form += HiddenFields(page);
+    form += TableStart;
+    form += border;
+    form += '>';
+    form += title;
+    form += CRLF;
+    form += GetFieldsHtml(page.WebForm());
+    form += SubmitRow;
+    form += footer;
+    form += TableEnd;
+    return form;
+}
+
+} // namespace tarvin

@@ -1,0 +1,168 @@
+#include "document/FormMarkup.h"
+
+#include "document/MakerAddresses.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvin {
+namespace {
+
+TFormElement Element(TFieldKind kind, std::string name, StringLines strings = {}, std::string text = "Q")
+{
+    TFormElement element;
+    element.FieldKind = kind;
+    element.Name = std::move(name);
+    element.Strings = std::move(strings);
+    element.Text = std::move(text);
+    return element;
+}
+
+std::string Row(const std::string& question, const std::string& input)
+{
+    return "<TR><TD WIDTH=30% VALIGN=TOP>" + question + "</TD><TD WIDTH=70% VALIGN=TOP>" + input + "</TD></TR>\r\n";
+}
+
+TEST(FillTemplate, CopiesArgumentsVerbatim)
+{
+    EXPECT_EQ(FillTemplate("<%s %d> 100% %x", {"a%s", "7"}), "<a%s 7> 100% %x");
+    EXPECT_THROW(FillTemplate("%s %s", {"one"}), std::logic_error);
+    EXPECT_THROW(FillTemplate("%s", {"one", "two"}), std::logic_error);
+}
+
+TEST(FormMarkup, HtmlFieldNameUsesUnderscoresAndLowerCase)
+{
+    EXPECT_EQ(HtmlFieldName(Element(TFieldKind::fkText, "First Name")), "first_name");
+    EXPECT_EQ(HtmlFieldName(Element(TFieldKind::fkText, " A  B ")), "_a__b_");
+}
+
+struct ElementCase {
+    std::string name;
+    TFormElement element;
+    std::string input;
+};
+
+class Elements : public testing::TestWithParam<ElementCase> {};
+
+TEST_P(Elements, GiveOneRow)
+{
+    EXPECT_EQ(GetElementHtml(GetParam().element), Row("Q", GetParam().input));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, Elements,
+    testing::Values(
+        ElementCase{"TextBox", Element(TFieldKind::fkText, "Your E Mail", {"Size=30"}),
+                    "<INPUT NAME=\"your_e_mail\" VALUE=\"\" SIZE=\"30\">"},
+        ElementCase{"TextBoxSizeInAnyCaseAndNoSize", Element(TFieldKind::fkText, "A", {"x", "SIZE=5"}),
+                    "<INPUT NAME=\"a\" VALUE=\"\" SIZE=\"5\">"},
+        ElementCase{"TextBoxWithoutSize", Element(TFieldKind::fkText, "A", {"Sizes=5"}),
+                    "<INPUT NAME=\"a\" VALUE=\"\" SIZE=\"\">"},
+        ElementCase{"TextArea", Element(TFieldKind::fkTextArea, "Comments", {"Rows=4", "Cols=40"}),
+                    "<TEXTAREA COLS=\"40\" ROWS=\"4\" NAME=\"comments\" WRAP=\"VIRTUAL\"></TEXTAREA>"},
+        ElementCase{"RadioButtonsShareOneName",
+                    Element(TFieldKind::fkRadio, "Colour", {"r|Red|Yes", "no bar", "g|Green|No"}),
+                    "\r\n<INPUT TYPE=\"Radio\" NAME=\"colour\" VALUE=\"r\" CHECKED> Red<BR>\r\n"
+                    "<INPUT TYPE=\"Radio\" NAME=\"colour\" VALUE=\"g\"> Green<BR>\r\n"},
+        ElementCase{"CheckBoxesHaveTheirOwnNames",
+                    Element(TFieldKind::fkCheckBox, "Likes", {"ic|Ice Cream|YES", "t|Tea"}),
+                    "\r\n<INPUT TYPE=\"CheckBox\" NAME=\"likes_ice_cream\" VALUE=\"ic\" CHECKED> Ice Cream<BR>\r\n"
+                    "<INPUT TYPE=\"CheckBox\" NAME=\"likes_\" VALUE=\"t\"> <BR>\r\n"},
+        ElementCase{"DropDownWithoutLines", Element(TFieldKind::fkDropDown, "Pick"),
+                    "<SELECT NAME=\"pick\">\r\n<OPTION VALUE=\"\">Select\r\n<OPTION VALUE=\"\">----------\r\n"
+                    "</SELECT>"},
+        ElementCase{"DropDownOptions", Element(TFieldKind::fkDropDown, "Pick", {"1|One", "Two", "3|Three|x"}),
+                    "<SELECT NAME=\"pick\">\r\n<OPTION VALUE=\"\">Select\r\n<OPTION VALUE=\"\">----------\r\n"
+                    "<OPTION VALUE=\"1\">One\r\n<OPTION VALUE=\"\">Two\r\n<OPTION VALUE=\"3\">Three|x\r\n"
+                    "</SELECT>"},
+        ElementCase{"Button", Element(TFieldKind::fkButton, "Go"), ""}),
+    [](const testing::TestParamInfo<ElementCase>& info) { return info.param.name; });
+
+TEST(FormMarkup, QuestionLineBreaksBecomeBreakTags)
+{
+    TFormElement element = Element(TFieldKind::fkText, "N", {"Size=5"}, "Your\r\nname");
+    element.Value = "100%";
+    EXPECT_EQ(GetElementHtml(element), Row("Your<BR>name", "<INPUT NAME=\"n\" VALUE=\"100%\" SIZE=\"5\">"));
+}
+
+std::string Hidden(const std::string& name, const std::string& value)
+{
+    return "<INPUT TYPE=\"HIDDEN\" NAME=\"" + name + "\" VALUE=\"" + value + "\">\r\n";
+}
+
+const std::string FormStart =
+    "<FORM ACTION=\"" + std::string(maker::FormMailEndpoint) + "\" METHOD=\"POST\">\r\n";
+const std::string SubmitRow =
+    "<TR><TD COLSPAN=2><INPUT TYPE=\"SUBMIT\">&nbsp;&nbsp;<INPUT TYPE=\"RESET\"></TD></TR>";
+
+TEST(FormMarkup, PlainFormHasThreeHiddenFieldsAndNoExtras)
+{
+    TPagelette page;
+    page.Email = "me@example.com";
+    page.Subject = "100% feedback";
+    page.Redirect = "http://example.com/thanks.html";
+    page.WebForm().Add() = Element(TFieldKind::fkButton, "B");
+    EXPECT_EQ(GetFormHtml(page),
+              FormStart + Hidden("recipient", "me@example.com") + Hidden("subject", "100% feedback") +
+                  Hidden("redirect", "http://example.com/thanks.html") + "<TABLE CELLPADDING=2 WIDTH=100%>\r\n" +
+                  Row("Q", "") + SubmitRow + "</TABLE></FORM>");
+}
+
+TEST(FormMarkup, EveryOptionShowsInTheForm)
+{
+    TPagelette page;
+    page.Email = "me@example.com";
+    page.AlphaSort = page.BlankFields = page.Border = page.FormFooter = true;
+    page.BrowserUsed = page.HostName = page.EnvReport = true;
+    page.EmailAddress = page.EmailSubject = true;
+    page.FormTitle = "Write to us";
+    EXPECT_EQ(GetFormHtml(page),
+              FormStart + Hidden("recipient", "me@example.com") + Hidden("subject", "") + Hidden("redirect", "") +
+                  Hidden("sort", "alphabetic") + Hidden("print_blank_fields", "1") +
+                  Hidden("env_report", "HTTP_USER_AGENT,REMOTE_HOST,REMOTE_ADDR") +
+                  Hidden("print_config", "email,subject") + "<TABLE CELLPADDING=2 WIDTH=100% BORDER=1>\r\n" +
+                  "<TR><TD WIDTH=100% VALIGN=TOP COLSPAN=2><FONT SIZE=5><B>Write to us</B></FONT></TD></TR>\r\n" +
+                  SubmitRow +
+                  "\r\n<TR><TD WIDTH=100% VALIGN=TOP COLSPAN=2><FONT SIZE=\"2\"><I>If you have any problems, "
+                  "please send an e-mail to <a href=\"mailto:me@example.com\">me@example.com</a>.</I></FONT>"
+                  "</TD></TR>\r\n</TABLE></FORM>");
+}
+
+struct ListedCase {
+    bool first, second, third;
+    std::string env, config;
+};
+
+TEST(FormMarkup, ReportWordsJoinWithoutStrayCommas)
+{
+    const ListedCase cases[] = {
+        {false, true, true, "REMOTE_HOST,REMOTE_ADDR", "subject"},
+        {true, false, false, "HTTP_USER_AGENT", "email"},
+        {false, false, true, "REMOTE_ADDR", ""},
+    };
+    for (const ListedCase& c : cases) {
+        TPagelette page;
+        page.BrowserUsed = c.first;
+        page.HostName = c.second;
+        page.EnvReport = c.third;
+        page.EmailAddress = c.first;
+        page.EmailSubject = c.second;
+        const std::string html = GetFormHtml(page);
+        EXPECT_NE(html.find(Hidden("env_report", c.env)), std::string::npos) << c.env;
+        if (c.config.empty())
+            EXPECT_EQ(html.find("print_config"), std::string::npos);
+        else
+            EXPECT_NE(html.find(Hidden("print_config", c.config)), std::string::npos) << c.config;
+    }
+}
+
+TEST(FormMarkup, FieldsComeInFormOrder)
+{
+    TWebForm form;
+    form.Add() = Element(TFieldKind::fkButton, "One", {}, "1");
+    form.Add() = Element(TFieldKind::fkButton, "Two", {}, "2");
+    EXPECT_EQ(GetFieldsHtml(form), Row("1", "") + Row("2", ""));
+    EXPECT_EQ(GetFieldsHtml(TWebForm()), "");
+}
+
+} // namespace
+} // namespace tarvin

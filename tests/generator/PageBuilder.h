@@ -1,0 +1,75 @@
+#pragma once
+// Small pages for the generator tests, and the fixed page parts they expect.
+
+#include "document/MakerAddresses.h"
+#include "generator/PageHtml.h"
+
+#include <string>
+
+namespace tarvin::test {
+
+// A details item with the colours of a new page and no margin table.
+inline TPageItem& AddDetails(TPagelette& page, std::string title = "My Page")
+{
+    TPageItem& item = page.Page().Add();
+    TPagePropertiesBlock& details = item.PagePropertiesBlock();
+    details.PageTitle = std::move(title);
+    details.IndentMargin = "0";
+    details.ThemeName = "Default";
+    details.BGColor = 0x00FFFFFF;
+    details.TextColor = 0x00000000;
+    details.LinkColor = 0x00FF0000;
+    details.ALinkColor = 0x000000FF;
+    details.VLinkColor = 0x00990099;
+    return item;
+}
+
+inline TPageItem& AddItem(TPagelette& page, TBlockType type, TBlockAlignment align = TBlockAlignment::baLeft,
+                          bool onNewLine = false)
+{
+    TPageItem& item = page.Page().Add();
+    item.BlockType = type;
+    item.BlockAlign = align;
+    item.BlockOnNewLine = onNewLine;
+    return item;
+}
+
+inline TPagePropertiesBlock& Details(TPagelette& page)
+{
+    return page.Page().Items(0).PagePropertiesBlock();
+}
+
+// The page as saved to a file: every line followed by CR LF.
+inline std::string Render(TPagelette& page, const PageBuildOptions& options = {})
+{
+    LineList lines;
+    BuildPageHtml(page, lines, options);
+    return lines.Text();
+}
+
+inline std::string Header(const std::string& title = "My Page")
+{
+    return "<!-- Created with Ostrel Tarvin 6.1 -->\r\n"
+           "<!--        " + std::string(maker::WebSite) + "         -->\r\n"
+           "<HTML>\r\n"
+           "<HEAD>\r\n"
+           "     <TITLE>" + title + "</TITLE>\r\n";
+}
+
+inline const std::string DefaultBody =
+    "<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"#000000\" LINK=\"#0000FF\" ALINK=\"#FF0000\" VLINK=\"#990099\">\r\n";
+
+inline std::string Credit()
+{
+    return "<div align=\"center\"><a href=" + std::string(maker::WebSite) + "><img src=\"" +
+        std::string(maker::ButtonImage) + "\" border=0 alt=\"HTML Editor - Flash - Web Hosting\"><br>\r\n"
+        "<font size=\"1\" face=\"Verdana, Arial\">Home of the Ostrel HTML Editor</font></a></div>\r\n";
+}
+
+// A page without margin table whose body holds exactly bodyText.
+inline std::string PlainPage(const std::string& bodyText, const std::string& head = "")
+{
+    return Header() + head + "</HEAD>\r\n\r\n" + DefaultBody + bodyText + Credit() + "</BODY></HTML>\r\n";
+}
+
+} // namespace tarvin::test
