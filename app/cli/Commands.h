@@ -1,0 +1,30 @@
+#pragma once
+// The commands of tarvin-cli. Each takes the arguments after its name and
+// returns the exit status; failures print one clear line on the error stream.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tarvin::cli {
+
+struct CommandContext {
+    std::vector<std::string> args;  // after the command name
+    std::string programFolder;      // the executable's folder, with a trailing '/'
+    std::ostream& out;
+    std::ostream& err;
+    int argc = 0;                   // the process's own arguments, for Qt
+    char** argv = nullptr;
+};
+
+int RunRender(CommandContext& context);
+int RunNew(CommandContext& context);
+int RunExport(CommandContext& context);
+int RunImport(CommandContext& context);
+int RunPublish(CommandContext& context);
+int RunProfiles(CommandContext& context);
+
+// True when args hold --help or -h.
+bool WantsHelp(const std::vector<std::string>& args);
+
+} // namespace tarvin::cli

@@ -1,0 +1,11 @@
+#pragma once
+// Every address of the maker that ends up in generated pages or messages.
+
+namespace tarvin::maker {
+
+inline constexpr const char* WebSite = "http://www.ostrel.example/";
+inline constexpr const char* ButtonImage = "http://www.ostrel.example/images/tarvin-button.gif";
+inline constexpr const char* SupportEmail = "support@ostrel.example";
+inline constexpr const char* FormMailEndpoint = "http://forms.ostrel.example/cgi-bin/FormMail.pl";
+
+} // namespace tarvin::maker
