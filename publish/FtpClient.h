@@ -1,0 +1,157 @@
+#pragma once
+// A non-blocking FTP client (active data connections, uploads only). Each
+// request returns at once; its outcome arrives as one OnRequestDone event,
+// always delivered from the event loop after the client is ready again.
+
+#include "publish/FtpReplyBuffer.h"
+#include "publish/WSocket.h"
+
+#include <QFile>
+#include <QObject>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tarvin::publish {
+
+class FtpException : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+enum class TFtpState {
+    ftpsNotConnected, ftpsReady, ftpsReadyInSequence, ftpsResolving,
+    ftpsConnected, ftpsAborting, ftpsWaitingBanner, ftpsWaitingReply
+};
+
+enum class TFtpRequest {
+    rqNone = 0, rqOpen = 1, rqUser = 2, rqPass = 3, rqCwd = 4, rqConnect = 5, rqPort = 9,
+    rqQuit = 15, rqPut = 17, rqMkd = 21, rqPwd = 31, rqTypeSet = 36
+};
+
+class TFtpClient {
+public:
+    static constexpr int BlockSize = 1514;
+
+    std::string HostName;
+    std::string Port = "ftp";
+    std::string UserName;
+    std::string PassWord;
+    std::string HostDirName;
+    std::string HostFileName;   // STOR target, MKD directory
+    std::string LocalFileName;
+    bool Binary = true;
+    bool AcceptLF = true;       // a reply line may end with LF alone
+
+    std::function<void(TFtpRequest rqType, std::uint16_t error)> OnRequestDone;
+    std::function<void(int count, bool& abort)> OnProgress;
+    std::function<void(std::uint16_t error)> OnSessionConnected;
+    std::function<void(std::uint16_t error)> OnSessionClosed;
+    std::function<void(const std::string& message)> OnDisplay;
+    std::function<void(std::string& command)> OnCommand;
+    std::function<void()> OnResponse;
+    std::function<void()> OnStateChange;
+    std::function<void(bool& cancel)> OnReadyToTransmit;
+    std::function<void(const std::exception& e)> OnBgException;
+
+    TFtpClient();
+    ~TFtpClient();
+    TFtpClient(const TFtpClient&) = delete;
+    TFtpClient& operator=(const TFtpClient&) = delete;
+
+    TFtpState State() const { return state_; }
+    bool ControlOpen() const { return control_.State() != TSocketState::wsClosed; }
+    const std::string& ErrorMessage() const { return errorMessage_; }
+    const std::string& ReplyLine() const { return replyLine_; }
+    int ReplyCode() const { return replyCode_; }
+    std::int64_t ByteCount() const { return byteCount_; }
+
+    void RequestConnect();
+    void RequestCwd();
+    void RequestPwd();
+    void RequestTypeSet();
+    void RequestMkd();
+    void RequestPut();
+    void RequestQuit();
+
+private:
+    enum Step { stOpen, stUser, stPass, stPort, stStor, stCount };
+    using ReplyHandler = void (TFtpClient::*)();
+
+    void SetState(TFtpState state);
+    void Display(const std::string& message);
+    void CheckReady() const;
+    void CheckConnected() const;
+    void Fail(int code, const std::string& message);
+    void ExecCommand(TFtpRequest kind, const std::string& command, std::vector<int> accepted,
+                     ReplyHandler alternative = nullptr);
+    void SendCommand(std::string command);
+    void RunSequence(TFtpRequest kind, std::initializer_list<Step> steps);
+    void NextStep();
+    void FinishRequest(int error);
+    void DeliverRequestDone(int error);
+
+    void OpenStep();
+    void PortStep();
+    void StorStep();
+    void LookupDone(int error);
+    void ControlConnected(int error);
+    void ControlDataAvailable();
+    void ControlClosed(int error);
+    void ControlBgException(const std::exception& e);
+    void HandleLine(const std::string& line);
+    void GenericReply();
+    void UserReply();
+    void CloseControl();
+    void FirstStorReply();
+    void LastStorReply();
+
+    void DataSessionAvailable();
+    void QueueStartSending();
+    void SendNextBlock();
+    void FinishTransfer();
+    void DataClosed(int error);
+    void CloseLocalFile();
+    void CloseDataSocket();
+    void TraceStatistics();
+
+    QObject queue_;  // context of the client's own queued events
+    TWSocket control_;
+    TWSocket data_;
+    TFtpState state_ = TFtpState::ftpsReady;
+    TFtpRequest requestKind_ = TFtpRequest::rqNone;
+    int requestError_ = 0;
+    std::string replyLine_;
+    int replyCode_ = 0;
+    std::string errorMessage_;
+    std::vector<int> accepted_;
+    ReplyHandler next_ = nullptr;
+    ReplyHandler alternative_ = nullptr;
+    std::array<bool, stCount> sequenceSteps_{};
+    int sequenceError_ = 0;
+    bool sequenceActive_ = false;
+    bool requestDone_ = true;
+    bool connected_ = false;
+    bool userAnswered230_ = false;
+    FtpReplyBuffer replies_;
+
+    QFile localFile_;
+    std::int64_t byteCount_ = 0;
+    std::int64_t startTick_ = 0;
+    std::int64_t stopTick_ = 0;
+    std::array<char, BlockSize> sendBuffer_{};
+    std::uint64_t transferId_ = 0;  // tells timers of an older transfer apart
+    bool storAnswered_ = false;
+    bool dataOpen_ = false;
+    bool sendingStarted_ = false;
+    bool endOfFile_ = false;
+    bool finalReply_ = false;
+    bool dataClosed_ = false;
+    int closeError_ = 0;
+};
+
+} // namespace tarvin::publish

@@ -1,0 +1,128 @@
+#include "publish/ProfileStore.h"
+
+#include "publish/ProfilePassword.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace tarvin::publish {
+
+namespace {
+
+const QString profilesGroup = QStringLiteral("Profiles");
+
+QString ProfileGroup(const std::string& name)
+{
+    return profilesGroup + "/" + QString::fromStdString(name);
+}
+
+// Values carry one NUL after the text; readers take the text up to the first NUL.
+void WriteProfileValue(QSettings& settings, const char* key, const std::string& text)
+{
+    settings.setValue(key, QString::fromStdString(text) + QChar(u'\0'));
+}
+
+std::string ReadProfileValue(const QSettings& settings, const char* key, const QString& byDefault)
+{
+    const QString value = settings.value(key, byDefault + QChar(u'\0')).toString();
+    return value.left(value.indexOf(QChar(u'\0'))).toStdString();
+}
+
+} // namespace
+
+ProfileStore::ProfileStore(QString settingsFile) : file_(std::move(settingsFile)) {}
+
+QString ProfileStore::DefaultSettingsFile()
+{
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, "Ostrel Software", "Tarvin5").fileName();
+}
+
+std::string ProfileStore::NameProblem(const std::string& name)
+{
+    if (name.empty())
+        return "A server profile needs a name.";
+    for (unsigned char c : name)
+        if (c == '/' || c == '\\' || c < 32 || c == 127)
+            return "A server profile name may not contain \"/\", \"\\\" or control characters.";
+    if (QString::fromStdString(name).toStdString() != name)
+        return "A server profile name must be valid UTF-8 text.";
+    return {};
+}
+
+std::vector<std::string> ProfileStore::ListProfiles() const
+{
+    QSettings settings(file_, QSettings::IniFormat);
+    settings.beginGroup(profilesGroup);
+    std::vector<std::string> names;
+    for (const QString& name : settings.childGroups())
+        names.push_back(name.toStdString());
+    return names;
+}
+
+bool ProfileStore::Contains(const std::string& name) const
+{
+    if (!NameProblem(name).empty())
+        return false;
+    QSettings settings(file_, QSettings::IniFormat);
+    settings.beginGroup(profilesGroup);
+    return settings.childGroups().contains(QString::fromStdString(name));
+}
+
+ServerProfile ProfileStore::LoadProfile(const std::string& name) const
+{
+    ServerProfile profile;
+    if (!NameProblem(name).empty())
+        return profile;
+    QSettings settings(file_, QSettings::IniFormat);
+    settings.beginGroup(ProfileGroup(name));
+    profile.UserName = ReadProfileValue(settings, "Username", {});
+    profile.PassWord = DecodeProfilePassword(ReadProfileValue(settings, "Password", {}));
+    profile.HostName = ReadProfileValue(settings, "Host", {});
+    profile.HostDirName = ReadProfileValue(settings, "InitialDir", {});
+    profile.Port = ReadProfileValue(settings, "Port", QStringLiteral("21"));
+    return profile;
+}
+
+void ProfileStore::SaveProfile(const std::string& name, const std::string& oldName, const ServerProfile& profile)
+{
+    if (const std::string problem = NameProblem(name); !problem.empty())
+        throw EProfileError(problem);
+    // Keep the folder private before the first byte of a password lands in it.
+    const QFileInfo info(file_);
+    if (!info.dir().exists()) {
+        QDir().mkpath(info.absolutePath());
+        QFile::setPermissions(info.absolutePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    QSettings settings(file_, QSettings::IniFormat);
+    if (!oldName.empty() && NameProblem(oldName).empty())
+        settings.remove(ProfileGroup(oldName));
+    settings.beginGroup(ProfileGroup(name));
+    WriteProfileValue(settings, "Username", profile.UserName);
+    WriteProfileValue(settings, "Password", EncodeProfilePassword(profile.PassWord));
+    WriteProfileValue(settings, "Host", profile.HostName);
+    WriteProfileValue(settings, "InitialDir", profile.HostDirName);
+    WriteProfileValue(settings, "Port", profile.Port);
+    settings.endGroup();
+    Written(settings);
+}
+
+void ProfileStore::DeleteProfile(const std::string& name)
+{
+    if (!NameProblem(name).empty())
+        return;
+    QSettings settings(file_, QSettings::IniFormat);
+    settings.remove(ProfileGroup(name));
+    Written(settings);
+}
+
+void ProfileStore::Written(QSettings& settings) const
+{
+    settings.sync();
+    if (settings.status() != QSettings::NoError)
+        throw EProfileError("Unable to write the server profiles to " + file_.toStdString() + ".");
+    QFile::setPermissions(file_, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+} // namespace tarvin::publish

@@ -1,0 +1,53 @@
+#pragma once
+// Named FTP server profiles in the per-user settings, one group per profile
+// below "Profiles", with the password kept scrambled.
+
+#include <QString>
+
+class QSettings;
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace tarvin::publish {
+
+struct ServerProfile {
+    std::string UserName;
+    std::string PassWord;     // in clear here; stored encoded
+    std::string HostName;
+    std::string HostDirName;  // stored as "InitialDir"
+    std::string Port = "21";
+};
+
+class EProfileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class ProfileStore {
+public:
+    // The settings file to use; tests pass a temporary one.
+    explicit ProfileStore(QString settingsFile);
+    // The per-user file of organisation "Ostrel Software", application "Tarvin5".
+    static QString DefaultSettingsFile();
+
+    std::vector<std::string> ListProfiles() const;
+    bool Contains(const std::string& name) const;
+    // Missing values read as empty, a missing port as "21".
+    ServerProfile LoadProfile(const std::string& name) const;
+    // Removes the profile oldName first when it is not empty; throws
+    // EProfileError for a name the store cannot keep or a failed write.
+    void SaveProfile(const std::string& name, const std::string& oldName, const ServerProfile& profile);
+    void DeleteProfile(const std::string& name);
+
+    // Empty when the name can be stored, otherwise the reason it cannot.
+    static std::string NameProblem(const std::string& name);
+
+private:
+    void Written(QSettings& settings) const;
+
+    QString file_;
+};
+
+} // namespace tarvin::publish
