@@ -39,8 +39,10 @@ std::string BodyTag(const TPagePropertiesBlock& details, const PageBuildOptions&
     return body;
 }
 
-// Each step assigns the whole list, so that a failing step leaves the list
-// as the previous one made it.
+// The blocks are added one entry each; the page around them is then composed
+// top to bottom and assigned in one go. That gives the same lines as wrapping
+// the list step by step, because once the margin has been read nothing can
+// fail half-way, and it keeps large pages from being re-split many times.
 void AssemblePage(TPagelette& page, LineList& lines, const PageBuildOptions& options)
 {
     bool dropBoxUsed = false;
@@ -50,28 +52,28 @@ void AssemblePage(TPagelette& page, LineList& lines, const PageBuildOptions& opt
     TPagePropertiesBlock& details = page.Page().Items(0).PagePropertiesBlock();
     if (options.selectTheme)
         options.selectTheme(details.ThemeName);
-
+    // "0" means no margin table; any other text must be a number of pixels.
     const bool marginTable = details.IndentMargin != "0";
-    if (marginTable) {
-        const int margin = MarginPixels(details.IndentMargin);
-        lines.SetText(FillTemplate(html::ThemeTable, {details.IndentMargin, std::to_string(600 - margin),
-                                                      lines.Text(), CreditText(options)}));
-    }
-    lines.SetText(BodyTag(details, options) + std::string(CRLF) + lines.Text());
-    if (details.Underline)
-        lines.SetText(std::string(html::LinkStyle) + lines.Text());
-    if (dropBoxUsed)
-        lines.SetText(std::string(html::DropBoxScript) + lines.Text());
-    if (!details.MetaText.empty())
-        lines.SetText(ConvertLines(details.MetaText, TLineConversion::lcMetaTags) + lines.Text());
+    const int margin = marginTable ? MarginPixels(details.IndentMargin) : 0;
 
-    const std::string header = FillTemplate(html::Header, {maker::WebSite, details.PageTitle});
+    std::string pageText = FillTemplate(html::Header, {maker::WebSite, details.PageTitle});
+    if (!details.MetaText.empty())
+        pageText += ConvertLines(details.MetaText, TLineConversion::lcMetaTags);
+    if (dropBoxUsed)
+        pageText += html::DropBoxScript;
+    if (details.Underline)
+        pageText += html::LinkStyle;
+    pageText += BodyTag(details, options);
+    pageText += CRLF;
     if (marginTable) {
-        lines.SetText(header + lines.Text() + std::string(html::PageEnd));
+        pageText += FillTemplate(html::ThemeTable, {details.IndentMargin, std::to_string(600 - margin),
+                                                    lines.Text(), CreditText(options)});
     } else {
-        lines.SetText(header + lines.Text() + CreditText(options));
-        lines.Add(std::string(html::PageEnd));
+        pageText += lines.Text();
+        pageText += CreditText(options);
     }
+    pageText += html::PageEnd;
+    lines.SetText(pageText);
 }
 
 } // namespace
