@@ -230,20 +230,6 @@ INSTANTIATE_TEST_SUITE_P(
         PathCase{TPathMode::pmRelative, "../Upload/images/cat.gif", "../Upload/backgrounds/bg.gif"},
         PathCase{TPathMode::pmBare, "cat.gif", "bg.gif"}));
 
-TEST(BuildPageHtml, BodyColoursComeFromTheDetails)
-{
-    TPagelette page;
-    TPagePropertiesBlock& details = AddDetails(page).PagePropertiesBlock();
-    details.BGColor = 0x00102030;
-    details.TextColor = 0x00C0C0C0;
-    details.LinkColor = 0x0000FF00;
-    details.ALinkColor = 0x7F0000FF;  // bits above the blue byte do not show
-    details.VLinkColor = 0x00ABCDEF;
-    LineList lines;
-    BuildPageHtml(page, lines, {});
-    EXPECT_EQ(lines[7], "<BODY BGCOLOR=\"#302010\" TEXT=\"#C0C0C0\" LINK=\"#00FF00\" ALINK=\"#FF0000\" VLINK=\"#EFCDAB\">");
-}
-
 // One block after the details item, and the body text it gives.
 struct BlockCase {
     std::string name;
@@ -319,9 +305,6 @@ INSTANTIATE_TEST_SUITE_P(
                       list.Style = TListStyle::lsUpCaseRoman;
                   },
                   "<OL TYPE=\"I\">\r\n   <LI>Apples\r\nx\r\n   <LI>Pears\r\n</OL>\r\n"},
-        BlockCase{"DiscBullets",
-                  [](TPagelette& page) { AddItem(page, TBlockType::btBullet).BulletBlock().Bullets = "Tea"; },
-                  "<UL TYPE=\"DISC\">\r\n   <LI>Tea\r\n</UL>\r\n"},
         BlockCase{"UnshadedLine",
                   [](TPagelette& page) {
                       THRBlock& line = AddItem(page, TBlockType::btHR).HRBlock();

@@ -71,7 +71,6 @@ INSTANTIATE_TEST_SUITE_P(
         FontCase{"\"Courier\", 8, [Bold|Underline], [clnavy]", 1,
                  "<FONT FACE=\"Courier\" SIZE=\"1\" COLOR=\"#000080\"><B><U>Hi</U></B></FONT>"},
         FontCase{"\"Courier\", 9, [], [$00336699]", 1, "<FONT FACE=\"Courier\" SIZE=\"9\" COLOR=\"#996633\">Hi</FONT>"},
-        FontCase{"\"Courier\", 20, [], [255]", 1, "<FONT FACE=\"Courier\" SIZE=\"7\" COLOR=\"#FF0000\">Hi</FONT>"},
         // Styles are found anywhere in the description, the face included.
         FontCase{"\"Arial Bold\", 10, [], [clBlack]", 1,
                  "<FONT FACE=\"Arial Bold\" SIZE=\"2\" COLOR=\"#000000\"><B>Hi</B></FONT>"},
