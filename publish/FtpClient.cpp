@@ -76,6 +76,13 @@ void TFtpClient::CheckConnected() const
         throw FtpException("FTP component not connected");
 }
 
+void TFtpClient::CheckCommandText(const std::string& command)
+{
+    // A line break inside a name or password would smuggle in another command.
+    if (command.find_first_of("\r\n") != std::string::npos)
+        throw FtpException("Command contains a line break");
+}
+
 void TFtpClient::Fail(int code, const std::string& message)
 {
     errorMessage_ = replyLine_ = message;
@@ -120,6 +127,7 @@ void TFtpClient::ExecCommand(TFtpRequest kind, const std::string& command, std::
         CheckReady();
         CheckConnected();
     }
+    CheckCommandText(command);
     if (!sequenceActive_)
         requestKind_ = kind;
     accepted_ = std::move(accepted);
@@ -135,9 +143,6 @@ void TFtpClient::SendCommand(std::string command)
 {
     if (OnCommand)
         OnCommand(command);
-    // A line break inside a name or password would smuggle in another command.
-    if (command.find_first_of("\r\n") != std::string::npos)
-        throw FtpException("Command contains a line break");
     Display("> " + command);
     if (connected_)
         control_.SendText(command + "\r\n");
@@ -219,6 +224,7 @@ void TFtpClient::FinishRequest(int error)
     }
     SetState(TFtpState::ftpsReady);
     CloseDataSocket();
+    CloseLocalFile();
     sequenceActive_ = false;
     DeliverRequestDone(error);
 }
@@ -409,7 +415,13 @@ void TFtpClient::PortStep()
     data_.OnDataAvailable = nullptr;
     data_.OnDataSent = nullptr;
     data_.OnSessionClosed = nullptr;
-    data_.OnSessionAvailable = nullptr;
+    // Some servers connect as soon as PORT arrives, before STOR: take the
+    // connection whenever it comes.
+    data_.OnSessionAvailable = [this](std::uint16_t) { DataSessionAvailable(); };
+    storAnswered_ = dataOpen_ = sendingStarted_ = endOfFile_ = finalReply_ = dataClosed_ = false;
+    startTick_ = 0;
+    closeError_ = 0;
+    ++transferId_;
     data_.SetProto("tcp");
     data_.SetAddr("0.0.0.0");
     data_.SetPort("0");
@@ -433,11 +445,7 @@ void TFtpClient::StorStep()
         throw FtpException("STOR/APPE: not connected");
     if (LocalFileName.empty())
         throw FtpException("LocalFileName empty");
-    storAnswered_ = dataOpen_ = sendingStarted_ = endOfFile_ = finalReply_ = dataClosed_ = false;
-    byteCount_ = 0;
-    startTick_ = 0;
-    closeError_ = 0;
-    ++transferId_;
+    CheckCommandText(HostFileName);
     requestDone_ = false;
     errorMessage_.clear();
     bool cancel = false;
@@ -448,7 +456,6 @@ void TFtpClient::StorStep()
         FinishRequest(426);
         return;
     }
-    data_.OnSessionAvailable = [this](std::uint16_t) { DataSessionAvailable(); };
     localFile_.setFileName(QString::fromStdString(LocalFileName));
     if (!localFile_.open(QIODevice::ReadOnly)) {
         Fail(426, "426 Unable to open local file " + LocalFileName);

@@ -86,6 +86,7 @@ private:
     void Display(const std::string& message);
     void CheckReady() const;
     void CheckConnected() const;
+    static void CheckCommandText(const std::string& command);
     void Fail(int code, const std::string& message);
     void ExecCommand(TFtpRequest kind, const std::string& command, std::vector<int> accepted,
                      ReplyHandler alternative = nullptr);

@@ -1,0 +1,34 @@
+#pragma once
+// Debian's pyftpdlib on 127.0.0.1 with a temporary user and folder, for the
+// tests that need a real FTP server.
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <string>
+
+namespace tarvin::publish::test {
+
+class PyFtpServer {
+public:
+    static constexpr const char* User = "tester";
+    static constexpr const char* Password = "s3cret";
+
+    PyFtpServer();
+    ~PyFtpServer();
+
+    bool Started() const { return started_; }
+    int Port() const { return port_; }
+    std::string Root() const { return root_.path().toStdString() + "/"; }
+
+private:
+    QTemporaryDir root_;
+    QProcess process_;
+    int port_ = 0;
+    bool started_ = false;
+};
+
+// A port on 127.0.0.1 that nothing listens on right now.
+int FreeLoopbackPort();
+
+} // namespace tarvin::publish::test
