@@ -1,0 +1,29 @@
+#pragma once
+// The program's own pictures, drawn once and shared: the 16x16 block and
+// field icons, the bin pictures, the toolbar glyphs and the drag cursors.
+
+#include "document/PageModel.h"
+#include "document/WebForm.h"
+
+#include <QCursor>
+#include <QPixmap>
+
+namespace tarvin {
+
+// The same pixmap object for the palette, the block list and the panel head.
+const QPixmap& BlockIcon(TBlockType type);
+const QPixmap& FieldKindIcon(TFieldKind kind);
+
+enum class BinPicture { Empty, Full };  // "TRASH_E", "TRASH_F"
+const QPixmap& BinPixmap(BinPicture picture);
+
+enum class Glyph { New, Open, SaveTemplate, CreatePage, ViewPage, SavePage, Upload, Font, Import, Browse, Favorites, Bookmarks, Add, Remove, Edit, Help,
+                   AlignLeft, AlignCenter, AlignRight, Paragraph };
+const QPixmap& GlyphPixmap(Glyph glyph);
+
+// "NEWDRAG": the palette's and the link list's drag cursor.
+const QPixmap& NewDragCursor();
+// The block list drags with a size-all arrow.
+const QPixmap& SizeAllCursor();
+
+} // namespace tarvin

@@ -1,0 +1,120 @@
+#include "editor/ListBoxHrz.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+
+namespace tarvin {
+
+namespace {
+
+// Draws a row's tab-separated parts at multiples of the list's tab width.
+class TabStopDelegate : public QStyledItemDelegate {
+public:
+    explicit TabStopDelegate(TListBoxHrz* list) : QStyledItemDelegate(list), list_(list) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem opt(option);
+        initStyleOption(&opt, index);
+        const QStringList parts = opt.text.split('\t');
+        opt.text.clear();
+        opt.widget->style()->drawControl(QStyle::CE_ItemViewItem, &opt, painter, opt.widget);
+
+        painter->save();
+        const bool selected = opt.state & QStyle::State_Selected;
+        painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        const QFontMetrics metrics(opt.font);
+        const int stop = qMax(1, list_->TabWidth());
+        int x = opt.rect.left() + 3;
+        for (int i = 0; i < parts.size(); ++i) {
+            if (i > 0)
+                x = opt.rect.left() + 3 + ((x - opt.rect.left() - 3) / stop + 1) * stop;
+            painter->drawText(QRect(x, opt.rect.top(), metrics.horizontalAdvance(parts[i]) + 1, opt.rect.height()),
+                              Qt::AlignLeft | Qt::AlignVCenter, parts[i]);
+            x += metrics.horizontalAdvance(parts[i]);
+        }
+        painter->restore();
+    }
+
+private:
+    TListBoxHrz* list_;
+};
+
+} // namespace
+
+TListBoxHrz::TListBoxHrz(QWidget* parent) : QListWidget(parent)
+{
+    setItemDelegate(new TabStopDelegate(this));
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    connect(model(), &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int last) { RowsAdded(first, last); });
+    connect(model(), &QAbstractItemModel::rowsRemoved, this, [this] { FitToWidestRow(); });
+    // A replaced row counts as deleted and inserted again.
+    connect(model(), &QAbstractItemModel::dataChanged, this, [this] { FitToWidestRow(); });
+    connect(model(), &QAbstractItemModel::modelReset, this, [this] { SetCurrentWidth(0); });
+}
+
+void TListBoxHrz::SetCurrentWidth(int width)
+{
+    currentWidth_ = width;
+    updateGeometries();
+}
+
+void TListBoxHrz::SetTabWidth(int width)
+{
+    tabWidth_ = width;
+    viewport()->update();
+}
+
+int TListBoxHrz::SelectedRow() const
+{
+    const QListWidgetItem* current = currentItem();
+    return current && current->isSelected() ? currentRow() : -1;
+}
+
+void TListBoxHrz::SelectRow(int row)
+{
+    setCurrentRow(row);
+    if (row < 0)
+        clearSelection();
+}
+
+int TListBoxHrz::RowWidth(const QString& text) const
+{
+    return fontMetrics().horizontalAdvance(text) + 26;
+}
+
+void TListBoxHrz::RowsAdded(int first, int last)
+{
+    for (int row = first; row <= last; ++row) {
+        const int width = RowWidth(item(row) ? item(row)->text() : QString());
+        if (currentWidth_ < width)
+            SetCurrentWidth(width + tabWidth_);
+    }
+}
+
+void TListBoxHrz::FitToWidestRow()
+{
+    int widest = 0;
+    for (int row = 0; row < count(); ++row)
+        widest = qMax(widest, RowWidth(item(row)->text()));
+    SetCurrentWidth(widest + tabWidth_);
+}
+
+void TListBoxHrz::changeEvent(QEvent* event)
+{
+    QListWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        FitToWidestRow();
+}
+
+void TListBoxHrz::updateGeometries()
+{
+    QListWidget::updateGeometries();
+    horizontalScrollBar()->setRange(0, qMax(0, currentWidth_ - viewport()->width()));
+    horizontalScrollBar()->setPageStep(viewport()->width());
+}
+
+} // namespace tarvin

@@ -1,0 +1,39 @@
+#pragma once
+// A list box whose horizontal scroll extent follows its widest row, so long
+// rows (addresses, meta contents, file names) can be scrolled into view. Rows
+// show a tab character as the start of a second column at TabWidth pixels.
+
+#include <QListWidget>
+
+namespace tarvin {
+
+class TListBoxHrz : public QListWidget {
+    Q_OBJECT
+public:
+    explicit TListBoxHrz(QWidget* parent = nullptr);
+
+    // The horizontal extent in pixels.
+    int CurrentWidth() const { return currentWidth_; }
+    void SetCurrentWidth(int width);
+    int TabWidth() const { return tabWidth_; }
+    void SetTabWidth(int width);
+    // The selected row, -1 for none; selecting -1 leaves none selected.
+    int SelectedRow() const;
+    void SelectRow(int row);
+
+    // The text's width in the list's font (tabs measured as characters) plus 26.
+    int RowWidth(const QString& text) const;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void updateGeometries() override;
+
+private:
+    void RowsAdded(int first, int last);
+    void FitToWidestRow();
+
+    int currentWidth_ = 0;
+    int tabWidth_ = 0;
+};
+
+} // namespace tarvin

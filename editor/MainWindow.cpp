@@ -1,0 +1,119 @@
+#include "editor/MainWindow.h"
+
+#include "document/MakerAddresses.h"
+#include "editor/BlockList.h"
+#include "editor/BlockRows.h"
+#include "editor/EditorArea.h"
+#include "editor/EditorTexts.h"
+#include "editor/ListBoxHrz.h"
+#include "editor/PaletteList.h"
+#include "editor/panels/BlockPanel.h"
+#include "platform/AppTitle.h"
+#include "platform/Dialogs.h"
+#include "platform/Shell.h"
+#include "platform/TextCodec.h"
+
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QToolButton>
+
+namespace tarvin {
+
+TfrmMain::TfrmMain(Dialogs& dialogs, MiscDialogs& misc, const QString& programFolder, QWidget* parent)
+    : QMainWindow(parent),
+      dialogs_(dialogs),
+      programFolder_(programFolder),
+      openDialog_(dialogs),
+      linkSources_(openDialog_, misc),
+      panelServices_{dialogs, openDialog_, misc, linkSources_, programFolder},
+      document_(std::make_unique<TPagelette>())
+{
+    Splitter = new QSplitter;
+    Splitter->setHandleWidth(3);
+    Splitter->setChildrenCollapsible(false);
+    Splitter->addWidget(BuildLeftPane());
+    Splitter->addWidget(BuildEditorArea());
+    Splitter->setStretchFactor(1, 1);
+    Splitter->setSizes({250, 400});
+
+    modeStack_ = new QStackedWidget;
+    modeStack_->addWidget(Splitter);
+    modeStack_->addWidget(BuildPreviewPanel());
+
+    auto* central = new QWidget;
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(modeStack_, 1);
+    layout->addWidget(BuildToolbar(), 0, Qt::AlignTop);
+    setCentralWidget(central);
+    BuildPopupMenu();
+    resize(622, 509);
+
+    NewDocument();
+    // The panel on show must belong to the item that CurrentIndex names.
+    ShowCurrentBlock();
+    {
+        const QSignalBlocker quiet(lstPalette);
+        lstPalette->setCurrentRow(0);
+    }
+    SetDocumentName(texts::Untitled, texts::Untitled);
+}
+
+// The child widgets outlive this object's own members: no signal of theirs
+// may reach a handler while they are destroyed.
+TfrmMain::~TfrmMain()
+{
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+}
+
+void TfrmMain::ShowPopup(QWidget* source, QPoint position, bool onBlockList)
+{
+    const bool canDelete = onBlockList && lstBlocks->SelectedRow() >= 0;
+    mnuDelete->setVisible(canDelete);
+    popBlocks->actions().at(1)->setVisible(canDelete);  // the separator under Delete
+    popBlocks->popup(source->mapToGlobal(position));
+}
+
+BlockPanel* TfrmMain::PanelFor(TBlockType type) const
+{
+    return panels_.at(static_cast<std::size_t>(type));
+}
+
+void TfrmMain::SetDocumentName(const QString& name, const QString& shownName)
+{
+    documentName_ = name;
+    setWindowTitle(QString(kApplicationTitle) + texts::CaptionSeparator + shownName);
+}
+
+void TfrmMain::OpenWithShell(const QString& target)
+{
+    if (!tarvin::OpenWithShell(target))
+        dialogs_.Information(QString("%1 For help, visit %2 or write to %3.")
+                                 .arg(texts::CouldNotLoadClient, maker::WebSite, maker::SupportEmail));
+}
+
+void TfrmMain::SelectTheme(const std::string& themeName)
+{
+    const QList<QListWidgetItem*> rows = lstThemes->findItems(FromDocumentText(themeName), Qt::MatchExactly);
+    if (!rows.isEmpty())
+        lstThemes->setCurrentItem(rows.first());
+}
+
+void TfrmMain::btnToggleClick()
+{
+    lstThemes->setVisible(btnToggle->isChecked());
+    themeSpacer->setVisible(btnToggle->isChecked());
+}
+
+void TfrmMain::lstPaletteClick()
+{
+    if (const QListWidgetItem* row = lstPalette->currentItem())
+        pendingBlockType_ = BlockTypeOfRow(row);
+}
+
+} // namespace tarvin

@@ -1,0 +1,177 @@
+#pragma once
+// TfrmMain: the program's one long-lived window. It owns the open page
+// document, shows it as a list of block rows beside a palette of block types,
+// and edits the selected block in the panel of its type.
+
+#include "document/PageModel.h"
+#include "editor/DragRows.h"
+#include "editor/LinkSources.h"
+#include "editor/panels/PanelServices.h"
+#include "generator/PageOutput.h"
+#include "platform/SharedOpenDialog.h"
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QSplitter;
+class QStackedWidget;
+class QToolButton;
+
+namespace tarvin {
+
+enum class Answer;
+class BlockList;
+class BlockPanel;
+class BulletPanel;
+class ButtonOutline;
+class Dialogs;
+class EditorArea;
+class FormsPanel;
+class HRPanel;
+class HeadingPanel;
+class HtmlViewer;
+class ImagePanel;
+class LinkPanel;
+class MiscDialogs;
+class PagePropPanel;
+class PaletteList;
+class TListBoxHrz;
+class TextPanel;
+class TrashBin;
+
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // programFolder: the folder of the working folders, with a trailing '/'.
+    TfrmMain(Dialogs& dialogs, MiscDialogs& misc, const QString& programFolder, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // State other parts of the program read.
+    TPagelette& Document() { return *document_; }
+    const QString& ProgramFolder() const { return programFolder_; }
+    const QString& DocumentName() const { return documentName_; }
+    bool Modified() const { return modified_; }
+    int CurrentIndex() const { return currentIndex_; }
+    TBlockType PendingBlockType() const { return pendingBlockType_; }
+
+    // The binding between the panels and the page items.
+    void StoreCurrentBlock();
+    void ShowCurrentBlock();
+    void InsertNewBlock(int position, TBlockType type);
+    void NewDocument();
+    void RebuildBlockList();
+    // Opens a page document or template, with the caption rule for templates.
+    void LoadDocument(const QString& path);
+
+    // Commands.
+    void btnCreateClick(int tag);  // 0: Create Page, 1: View Page
+    // "Create Page" is pressed and its click runs.
+    void SwitchToEditorMode();
+    void mnuNewClick();
+    void mnuSaveClick();
+    void mnuCreateTemplateClick();
+    void btnExternalViewClick();
+    void mnuDeleteClick();
+    void btnToggleClick();
+    void OpenWithShell(const QString& target);
+
+    // The palette and the block list.
+    void lstPaletteClick();
+    void lstBlocksClick();
+    bool lstBlocksDragOver(DragSource source, QPoint position);
+    // position in the block list's client (viewport) coordinates.
+    void lstBlocksDragDrop(DragSource source, QPoint position);
+    void imgTrashDragDrop();
+
+    // Left pane.
+    QToolButton* btnNew;
+    QToolButton* btnChooseTemplate;
+    QToolButton* btnTemplate;
+    PaletteList* lstPalette;
+    BlockList* lstBlocks;
+    QFrame* shp;
+    TrashBin* imgTrash;
+    QSplitter* Splitter;
+    // Editor area.
+    EditorArea* pnlEditor;
+    QWidget* pnlAlign;
+    QToolButton* btnLeft;
+    QToolButton* btnCenter;
+    QToolButton* btnRight;
+    QToolButton* btnParagraph;
+    PagePropPanel* pnlPageProp;
+    HeadingPanel* pnlHeading;
+    ImagePanel* pnlImages;
+    LinkPanel* pnlLinks;
+    TextPanel* pnlText;
+    BulletPanel* pnlBullets;
+    HRPanel* pnlHR;
+    FormsPanel* pnlForms;
+    // Toolbar column.
+    ButtonOutline* pbButtons;
+    QToolButton* btnCreate;
+    QToolButton* btnPreview;
+    QToolButton* btnSave;
+    QToolButton* btnUpload;
+    QToolButton* btnHelp;
+    QToolButton* btnHosting;
+    QToolButton* btnCustom;
+    QToolButton* btnSubmit;
+    // Preview panel.
+    QWidget* pnlPreview;
+    QToolButton* btnToggle;
+    QToolButton* btnThemeEdit;
+    QToolButton* btnExternalView;
+    TListBoxHrz* lstThemes;
+    QWidget* themeSpacer;
+    HtmlViewer* browser;
+    // Popup menu of the block list.
+    QMenu* popBlocks;
+    QAction* mnuDelete;
+    QAction* mnuNew;
+    QAction* mnuOpen;
+    QAction* mnuSave;
+    QAction* mnuCreateTemplate;
+
+protected:
+    // FormCloseQuery: the save question, then the preview file goes.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* BuildLeftPane();
+    QWidget* BuildEditorArea();
+    QWidget* BuildToolbar();
+    QWidget* BuildPreviewPanel();
+    void BuildPopupMenu();
+    void ShowPopup(QWidget* source, QPoint position, bool onBlockList);
+
+    BlockPanel* PanelFor(TBlockType type) const;
+    bool HasFormsBlock() const;
+    void PlaceMarker(int row);
+    void SetDocumentName(const QString& name, const QString& shownName);
+    Answer AskSaveQuestion();
+    PageOutputContext OutputContext();
+    void SelectTheme(const std::string& themeName);
+
+    Dialogs& dialogs_;
+    const QString programFolder_;
+    SharedOpenDialog openDialog_;
+    LinkSources linkSources_;
+    PanelServices panelServices_;
+
+    std::unique_ptr<TPagelette> document_;
+    TBlockType pendingBlockType_ = TBlockType::btHeading;
+    int currentIndex_ = -1;
+    QString documentName_;
+    bool modified_ = false;
+
+    QStackedWidget* modeStack_;
+    std::array<BlockPanel*, 8> panels_{};
+};
+
+} // namespace tarvin

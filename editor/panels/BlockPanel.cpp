@@ -1,0 +1,42 @@
+#include "editor/panels/BlockPanel.h"
+
+#include "editor/Glyphs.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+
+namespace tarvin {
+
+BlockPanel::BlockPanel(TBlockType type, const QString& title, const QString& explanation, QWidget* parent)
+    : QWidget(parent), type_(type)
+{
+    auto* outer = new QVBoxLayout(this);
+    auto* head = new QGridLayout;
+    auto* icon = new QLabel;
+    icon->setPixmap(BlockIcon(type));
+    icon->setAlignment(Qt::AlignTop);
+    auto* titleLabel = new QLabel(title);
+    QFont bold = titleLabel->font();
+    bold.setBold(true);
+    titleLabel->setFont(bold);
+    auto* explanationLabel = new QLabel(explanation);
+    explanationLabel->setWordWrap(true);
+    head->addWidget(icon, 0, 0, 2, 1);
+    head->addWidget(titleLabel, 0, 1);
+    head->addWidget(explanationLabel, 1, 1);
+    head->setColumnStretch(1, 1);
+    // Room on the right of the head for the alignment bar.
+    head->setColumnMinimumWidth(2, 140);
+    outer->addLayout(head);
+
+    auto* rule = new QFrame;
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    outer->addWidget(rule);
+
+    body_ = new QVBoxLayout;
+    outer->addLayout(body_, 1);
+}
+
+} // namespace tarvin

@@ -1,0 +1,14 @@
+#include "editor/panels/ButtonRow.h"
+
+namespace tarvin {
+
+QToolButton* MakeGlyphButton(Glyph glyph, const QString& hint)
+{
+    auto* button = new QToolButton;
+    button->setIcon(QIcon(GlyphPixmap(glyph)));
+    button->setToolTip(hint);
+    button->setAutoRaise(false);
+    return button;
+}
+
+} // namespace tarvin
