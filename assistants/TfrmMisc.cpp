@@ -38,7 +38,7 @@ QPixmap FontPicture() {
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     QFont font(QStringLiteral("Times New Roman"));
-    font.setPixelSize(26);
+    font.setPixelSize(20);
     font.setBold(true);
     painter.setFont(font);
     painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("Aa"));
@@ -111,8 +111,11 @@ QWidget* TfrmMisc::BuildFontPanel() {
     lblPreview_ = new QLabel(QStringLiteral("Sample Font"), panel);
     lblPreview_->setObjectName(QStringLiteral("lblPreview"));
     lblPreview_->setAlignment(Qt::AlignCenter);
-    lblPreview_->setFrameShape(QFrame::Box);
     lblPreview_->setFont(QFont(QStringLiteral("Times New Roman"), 12));
+    // The frame is its own widget so it keeps its colour when the sample's changes.
+    auto* frame = new QFrame(panel);
+    frame->setFrameShape(QFrame::StyledPanel);
+    (new QVBoxLayout(frame))->addWidget(lblPreview_);
 
     auto* styles = new QHBoxLayout;
     for (QPushButton* button : {btnBold_, btnItalic_, btnUnderline_}) styles->addWidget(button);
@@ -128,7 +131,7 @@ QWidget* TfrmMisc::BuildFontPanel() {
     grid->addWidget(cbSize_, 1, 2);
     grid->addWidget(new QLabel(QStringLiteral("Styles"), panel), 2, 1);
     grid->addLayout(styles, 2, 2);
-    grid->addWidget(lblPreview_, 3, 0, 1, 3);
+    grid->addWidget(frame, 3, 0, 1, 3);
     grid->setRowStretch(3, 1);
     grid->setColumnStretch(2, 1);
 
