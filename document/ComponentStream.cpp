@@ -3,8 +3,7 @@
 #include "document/Collection.h"
 #include "document/TextUtil.h"
 
-#include <cstring>
-#include <limits>
+#include <algorithm>
 
 namespace tarvin {
 
@@ -28,12 +27,15 @@ public:
     }
 
     // Names longer than 255 bytes are cut.
-    void ShortString(std::string_view s)
+    void ShortString(std::string_view s) { Name("", s); }
+
+    // A record name made of an owner's prefix and a property name.
+    void Name(std::string_view prefix, std::string_view name)
     {
-        if (s.size() > 255)
-            s = s.substr(0, 255);
-        Byte(static_cast<std::uint8_t>(s.size()));
-        bytes.append(s);
+        const std::size_t size = std::min<std::size_t>(prefix.size() + name.size(), 255);
+        Byte(static_cast<std::uint8_t>(size));
+        bytes.append(prefix.substr(0, size));
+        bytes.append(name.substr(0, size - std::min(size, prefix.size())));
     }
 
     void Integer(std::int32_t v)
@@ -77,16 +79,16 @@ private:
             const auto v = p.getOrdinal(object);
             if (p.defaultValue && *p.defaultValue == v)
                 return;
-            ShortString(prefix + p.name);
+            Name(prefix, p.name);
             Integer(v);
             return;
         }
         case PropertyKind::Boolean:
-            ShortString(prefix + p.name);
+            Name(prefix, p.name);
             Tag(p.getOrdinal(object) ? ValueTag::True : ValueTag::False);
             return;
         case PropertyKind::Enumeration:
-            ShortString(prefix + p.name);
+            Name(prefix, p.name);
             Tag(ValueTag::Ident);
             ShortString(p.identifiers->at(static_cast<std::size_t>(p.getOrdinal(object))));
             return;
@@ -94,7 +96,7 @@ private:
             const std::string& v = p.getString(object);
             if (v.empty())
                 return;
-            ShortString(prefix + p.name);
+            Name(prefix, p.name);
             String(v);
             return;
         }
@@ -102,7 +104,7 @@ private:
             const StringLines& lines = p.lines(object);
             if (lines.empty())
                 return;
-            ShortString(prefix + p.name + ".Strings");
+            Name(prefix, p.name + ".Strings");
             Tag(ValueTag::List);
             for (const auto& line : lines)
                 String(line);
@@ -114,7 +116,7 @@ private:
             return;
         case PropertyKind::Collection: {
             CollectionBase& items = p.collection(object);
-            ShortString(prefix + p.name);
+            Name(prefix, p.name);
             Tag(ValueTag::Collection);
             for (int i = 0; i < items.Count(); ++i) {
                 Tag(ValueTag::List);

@@ -12,6 +12,10 @@ EListError::EListError(long index)
 
 const Property* FindProperty(const PropertyList& properties, std::string_view name)
 {
+    // Files written by the program spell names exactly; try that first.
+    for (const Property& p : properties)
+        if (p.name == name)
+            return &p;
     for (const Property& p : properties)
         if (SameText(p.name, name))
             return &p;
