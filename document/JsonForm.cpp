@@ -122,6 +122,10 @@ void PropertyFromJson(Persistent& object, const Property& p, const OrderedJson& 
     case PropertyKind::Integer: {
         if (!value.is_number_integer())
             fail("an integer");
+        // Non-negative numbers are kept unsigned; read as signed, the largest would wrap round.
+        if (value.is_number_unsigned() &&
+            value.get<std::uint64_t>() > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max()))
+            fail("a 32-bit integer");
         const auto v = value.get<std::int64_t>();
         if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())
             fail("a 32-bit integer");

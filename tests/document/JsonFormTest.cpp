@@ -71,6 +71,8 @@ TEST(JsonForm, RejectsWhatItCannotPlace)
         {"text for a Boolean", R"({"class": "TPagelette", "properties": {"Border": "yes"}})"},
         {"bad identifier", R"({"class": "TPagelette", "properties": {"Page": [{"BlockType": "btNothing"}]}})"},
         {"integer too large", R"({"class": "TPagelette", "properties": {"Tag": 4294967296}})"},
+        // Would wrap round to -1 if read as a signed 64-bit number.
+        {"integer too large for 64 bits", R"({"class": "TPagelette", "properties": {"Tag": 18446744073709551615}})"},
         {"odd hex", R"({"class": "TPagelette", "properties": {"Email": {"hex": "abc"}}})"},
         {"bad hex digit", R"({"class": "TPagelette", "properties": {"Email": {"hex": "zz"}}})"},
         {"object expected", R"({"class": "TPagelette", "properties": {"Page": [{"HRBlock": 3}]}})"},
