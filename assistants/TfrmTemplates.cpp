@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -153,8 +154,12 @@ void TfrmTemplates::btnDeleteClick() {
     if (openDialog_.Prompts().Confirm(QString::fromUtf8(kDeleteQuestion).arg(entry.caption), false) != Answer::Yes)
         return;
     if (folders_.Delete(entry)) {
-        lstTemplates_->clearSelection();
+        // Removing the entry would select its neighbour; nothing is chosen
+        // after a deletion.
+        const QSignalBlocker quiet(lstTemplates_);
         delete item;
+        lstTemplates_->setCurrentItem(nullptr);
+        lstTemplates_->clearSelection();
     }
     viewer_->Clear();
     btnOK_->setEnabled(false);
