@@ -32,7 +32,7 @@ QPushButton* Button(const char* caption, const char* name, QWidget* parent) {
 TfrmTemplates::TfrmTemplates(SharedOpenDialog& openDialog, const QString& programFolder, QWidget* parent)
     : QDialog(parent), openDialog_(openDialog), folders_(programFolder) {
     setWindowTitle(QString::fromUtf8(kCaption));
-    resize(640, 420);
+    resize(800, 480);
 
     lstTemplates_ = new QListWidget(this);
     lstTemplates_->setObjectName(QStringLiteral("lstTemplates"));
@@ -40,10 +40,10 @@ TfrmTemplates::TfrmTemplates(SharedOpenDialog& openDialog, const QString& progra
     lstTemplates_->setResizeMode(QListView::Adjust);
     lstTemplates_->setMovement(QListView::Static);
     lstTemplates_->setIconSize(QSize(32, 32));
-    lstTemplates_->setGridSize(QSize(84, 64));
+    lstTemplates_->setGridSize(QSize(80, 64));
     lstTemplates_->setWordWrap(true);
     lstTemplates_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstTemplates_->setFixedWidth(200);
+    lstTemplates_->setFixedWidth(180);
 
     viewer_ = new HtmlViewer(this);
     viewer_->setObjectName(QStringLiteral("viewer"));
