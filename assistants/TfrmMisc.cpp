@@ -2,11 +2,14 @@
 
 #include "assistants/BookmarkFile.h"
 #include "assistants/MiscTexts.h"
+#include "look/ColorConvert.h"
+#include "look/TfrmColor.h"
 #include "platform/CursorGuard.h"
 #include "platform/SharedOpenDialog.h"
 #include "platform/TextCodec.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -21,6 +24,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <iterator>
+#include <memory>
 
 namespace tarvin {
 
@@ -54,7 +58,10 @@ QPushButton* Toggle(const char* caption, QWidget* parent) {
 } // namespace
 
 TfrmMisc::TfrmMisc(SharedOpenDialog& openDialog, QString homeFolder, QWidget* parent)
-    : QDialog(parent), openDialog_(openDialog), homeFolder_(std::move(homeFolder)) {
+    : QDialog(parent),
+      openDialog_(openDialog),
+      homeFolder_(std::move(homeFolder)),
+      programFolder_(QCoreApplication::applicationDirPath() + QLatin1Char('/')) {
     setWindowTitle(Text(kBookmarksCaption));
     setFixedSize(440, 206);
 
@@ -106,7 +113,6 @@ QWidget* TfrmMisc::BuildFontPanel() {
     btnUnderline_->setObjectName(QStringLiteral("btnUnderline"));
     btnColor_ = new QPushButton(QStringLiteral("Color"), panel);
     btnColor_->setObjectName(QStringLiteral("btnColor"));
-    btnColor_->setEnabled(false);  // opens the colour picker once that exists
 
     lblPreview_ = new QLabel(QStringLiteral("Sample Font"), panel);
     lblPreview_->setObjectName(QStringLiteral("lblPreview"));
@@ -145,6 +151,7 @@ QWidget* TfrmMisc::BuildFontPanel() {
         font.setPointSize(kSizePoints[row]);
         lblPreview_->setFont(font);
     });
+    connect(btnColor_, &QPushButton::clicked, this, &TfrmMisc::PickSampleColor);
     connect(btnBold_, &QPushButton::clicked, this, [this](bool down) { SetSampleStyle(&QFont::setBold, down); });
     connect(btnItalic_, &QPushButton::clicked, this, [this](bool down) { SetSampleStyle(&QFont::setItalic, down); });
     connect(btnUnderline_, &QPushButton::clicked, this,
@@ -186,6 +193,10 @@ QWidget* TfrmMisc::BuildMetaPanel() {
 
 void TfrmMisc::SetSample(const QFont& font, const QColor& color) {
     lblPreview_->setFont(font);
+    SetSampleColor(color);
+}
+
+void TfrmMisc::SetSampleColor(const QColor& color) {
     QPalette palette = lblPreview_->palette();
     palette.setColor(QPalette::WindowText, color);
     lblPreview_->setPalette(palette);
@@ -203,6 +214,16 @@ void TfrmMisc::SetSampleStyle(void (QFont::*setStyle)(bool), bool on) {
     QFont font = lblPreview_->font();
     (font.*setStyle)(on);
     lblPreview_->setFont(font);
+}
+
+void TfrmMisc::PickSampleColor() {
+    std::unique_ptr<TfrmColor> picker;
+    {
+        const HourglassCursor hourglass;  // while the picker reads its palette
+        picker = std::make_unique<TfrmColor>(openDialog_.Prompts(), programFolder_, this);
+        picker->SetPickedColor(FromQColor(SampleColor()));
+    }
+    if (picker->exec() == QDialog::Accepted) SetSampleColor(ToQColor(picker->PickedColor()));
 }
 
 void TfrmMisc::SelectMetaName(const QString& name) {

@@ -57,9 +57,12 @@ public:
     void SetDialogMode(TMiscDialogMode mode) { mode_ = mode; }
     TMiscDialogMode DialogMode() const { return mode_; }
 
-    // Font face. The colour only shows in the sample: the dialog gives it back
-    // unchanged (its Color button waits for the colour picker).
+    // Font face. The Color button opens the colour picker with the sample's
+    // colour; after OK there, SampleColor() is the picked colour.
     void SetSample(const QFont& font, const QColor& color);
+    // Where the colour picker finds its palettes (in Palettes/); ends in "/".
+    // The executable's folder unless set.
+    void SetProgramFolder(const QString& folder) { programFolder_ = folder; }
     QFont SampleFont() const;
     QColor SampleColor() const;
 
@@ -90,9 +93,12 @@ private:
     void FinishBookmarkList();
     void SetSampleStyle(void (QFont::*setStyle)(bool), bool on);
     void UpdateOkForMeta();
+    void PickSampleColor();
+    void SetSampleColor(const QColor& color);
 
     SharedOpenDialog& openDialog_;
     QString homeFolder_;
+    QString programFolder_;
     TMiscDialogMode mode_ = dmBookmarks;
     QString givenMetaName_;
 
