@@ -4,23 +4,11 @@
 #include "editor/MiscDialogs.h"
 #include "platform/IniFile.h"
 #include "platform/SharedOpenDialog.h"
+#include "platform/Shell.h"
 
-#include <QDir>
 #include <QLineEdit>
 
 namespace tarvin {
-
-namespace {
-
-// There is no shell folder for favourites here: a "Favorites" folder in the
-// home folder serves, else the home folder itself.
-QString FavoritesFolder()
-{
-    const QDir home = QDir::home();
-    return home.exists("Favorites") ? home.filePath("Favorites") : home.path();
-}
-
-} // namespace
 
 void LinkSources::Browse(QLineEdit* target)
 {

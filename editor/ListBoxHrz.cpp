@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QPainter>
-#include <QScrollBar>
 #include <QStyledItemDelegate>
 
 namespace tarvin {
@@ -38,6 +37,12 @@ public:
         painter->restore();
     }
 
+    // Rows are as wide as the extent, so the list scrolls exactly that far.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return {list_->CurrentWidth(), QStyledItemDelegate::sizeHint(option, index).height()};
+    }
+
 private:
     TListBoxHrz* list_;
 };
@@ -59,7 +64,7 @@ TListBoxHrz::TListBoxHrz(QWidget* parent) : QListWidget(parent)
 void TListBoxHrz::SetCurrentWidth(int width)
 {
     currentWidth_ = width;
-    updateGeometries();
+    scheduleDelayedItemsLayout();
 }
 
 void TListBoxHrz::SetTabWidth(int width)
@@ -108,13 +113,6 @@ void TListBoxHrz::changeEvent(QEvent* event)
     QListWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         FitToWidestRow();
-}
-
-void TListBoxHrz::updateGeometries()
-{
-    QListWidget::updateGeometries();
-    horizontalScrollBar()->setRange(0, qMax(0, currentWidth_ - viewport()->width()));
-    horizontalScrollBar()->setPageStep(viewport()->width());
 }
 
 } // namespace tarvin

@@ -26,7 +26,6 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
-    void updateGeometries() override;
 
 private:
     void RowsAdded(int first, int last);

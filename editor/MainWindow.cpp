@@ -22,11 +22,12 @@
 
 namespace tarvin {
 
-TfrmMain::TfrmMain(Dialogs& dialogs, MiscDialogs& misc, const QString& programFolder, QWidget* parent)
+TfrmMain::TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& misc, const QString& programFolder,
+                   QWidget* parent)
     : QMainWindow(parent),
       dialogs_(dialogs),
       programFolder_(programFolder),
-      openDialog_(dialogs),
+      openDialog_(openDialog),
       linkSources_(openDialog_, misc),
       panelServices_{dialogs, openDialog_, misc, linkSources_, programFolder},
       document_(std::make_unique<TPagelette>())

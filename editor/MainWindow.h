@@ -47,8 +47,10 @@ class TrashBin;
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
+    // openDialog: the one open dialog shared by the commands that read files.
     // programFolder: the folder of the working folders, with a trailing '/'.
-    TfrmMain(Dialogs& dialogs, MiscDialogs& misc, const QString& programFolder, QWidget* parent = nullptr);
+    TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& misc, const QString& programFolder,
+             QWidget* parent = nullptr);
     ~TfrmMain() override;
 
     // State other parts of the program read.
@@ -160,7 +162,7 @@ private:
 
     Dialogs& dialogs_;
     const QString programFolder_;
-    SharedOpenDialog openDialog_;
+    SharedOpenDialog& openDialog_;
     LinkSources linkSources_;
     PanelServices panelServices_;
 

@@ -1,37 +1,65 @@
 #include "editor/MiscDialogsWindow.h"
 
+#include "assistants/MiscTexts.h"
+#include "assistants/TfrmMisc.h"
 #include "editor/FontText.h"
-#include "platform/Dialogs.h"
+#include "platform/CursorGuard.h"
+
+#include <QApplication>
+#include <memory>
 
 namespace tarvin {
 
-// TODO(TfrmMisc): until the meta tag, font and bookmark dialog lands, the font
-// face uses the platform's font dialog and the other two faces are not offered.
+namespace {
+
+// The hourglass shows while the dialog is built, not while the user works in it.
+std::unique_ptr<TfrmMisc> MakeDialog(SharedOpenDialog& openDialog, TMiscDialogMode mode)
+{
+    const HourglassCursor hourglass;
+    auto dialog = std::make_unique<TfrmMisc>(openDialog, QDir::homePath(), QApplication::activeWindow());
+    dialog->SetDialogMode(mode);
+    return dialog;
+}
+
+} // namespace
+
 bool MiscDialogsWindow::ChooseFont(QFont& font, TColor& color)
 {
-    QColor shown = ColorForDisplay(color);
-    const std::optional<QFont> chosen = dialogs_.ChooseFont(font, &shown);
-    if (!chosen)
+    auto dialog = MakeDialog(openDialog_, dmFont);
+    dialog->SetSample(font, ColorForDisplay(color));
+    if (dialog->exec() != QDialog::Accepted)
         return false;
-    font = *chosen;
-    if (shown != ColorForDisplay(color))
-        color = ColorFromRgb(shown);
+    // The dialog gives the colour back unchanged; the description keeps its own.
+    font = dialog->SampleFont();
     return true;
 }
 
 std::optional<MetaTag> MiscDialogsWindow::AddMetaTag()
 {
-    return std::nullopt;
+    return RunMetaFace({misc_texts::kMetaNames[0], QString()});
 }
 
-std::optional<MetaTag> MiscDialogsWindow::EditMetaTag(const MetaTag&)
+std::optional<MetaTag> MiscDialogsWindow::EditMetaTag(const MetaTag& tag)
 {
-    return std::nullopt;
+    return RunMetaFace(tag);
+}
+
+std::optional<MetaTag> MiscDialogsWindow::RunMetaFace(const MetaTag& start)
+{
+    auto dialog = MakeDialog(openDialog_, dmMeta);
+    dialog->SelectMetaName(start.name);
+    dialog->SetMetaContent(start.content);
+    if (dialog->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return MetaTag{dialog->MetaName(), dialog->MetaContent()};
 }
 
 std::optional<QString> MiscDialogsWindow::PickBookmark()
 {
-    return std::nullopt;
+    auto dialog = MakeDialog(openDialog_, dmBookmarks);
+    if (dialog->exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog->SelectedBookmark();
 }
 
 } // namespace tarvin

@@ -3,13 +3,16 @@
 
 #include "editor/MiscDialogs.h"
 
+class QWidget;
+
 namespace tarvin {
 
-class Dialogs;
+class SharedOpenDialog;
 
 class MiscDialogsWindow : public MiscDialogs {
 public:
-    explicit MiscDialogsWindow(Dialogs& dialogs) : dialogs_(dialogs) {}
+    // The bookmarks face asks for a file through the main window's open dialog.
+    explicit MiscDialogsWindow(SharedOpenDialog& openDialog) : openDialog_(openDialog) {}
 
     bool ChooseFont(QFont& font, TColor& color) override;
     std::optional<MetaTag> AddMetaTag() override;
@@ -17,7 +20,9 @@ public:
     std::optional<QString> PickBookmark() override;
 
 private:
-    Dialogs& dialogs_;
+    std::optional<MetaTag> RunMetaFace(const MetaTag& start);
+
+    SharedOpenDialog& openDialog_;
 };
 
 } // namespace tarvin

@@ -5,6 +5,7 @@
 #include "editor/MiscDialogsWindow.h"
 #include "platform/AppTitle.h"
 #include "platform/QtDialogs.h"
+#include "platform/SharedOpenDialog.h"
 
 #include <QApplication>
 
@@ -14,8 +15,9 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(tarvin::kApplicationTitle);
 
     tarvin::QtDialogs dialogs;
-    tarvin::MiscDialogsWindow misc(dialogs);
-    tarvin::TfrmMain window(dialogs, misc, QCoreApplication::applicationDirPath() + "/");
+    tarvin::SharedOpenDialog openDialog(dialogs);
+    tarvin::MiscDialogsWindow misc(openDialog);
+    tarvin::TfrmMain window(dialogs, openDialog, misc, QCoreApplication::applicationDirPath() + "/");
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() > 1) {
         window.LoadDocument(arguments.at(1));

@@ -1,0 +1,61 @@
+#include "editor/startup/DesktopFiles.h"
+
+namespace tarvin {
+
+QByteArray MimePackage()
+{
+    return QByteArray(R"(<?xml version="1.0" encoding="UTF-8"?>
+<mime-info xmlns="http://www.freedesktop.org/standards/shared-mime-info">
+  <mime-type type=")") + DocumentMimeType + R"(">
+    <comment>Ostrel Tarvin File</comment>
+    <icon name="application-x-ostrel-tarvin"/>
+    <glob pattern="*.tvd"/>
+  </mime-type>
+  <mime-type type=")" + TemplateMimeType + R"(">
+    <comment>Ostrel Tarvin Template</comment>
+    <icon name="application-x-ostrel-tarvin-template"/>
+    <glob pattern="*.tvt"/>
+  </mime-type>
+</mime-info>
+)";
+}
+
+QString DesktopExecArgument(const QString& argument)
+{
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    QString escaped;
+    bool needsQuotes = argument.isEmpty();
+    for (const QChar c : argument) {
+        if (reserved.contains(c))
+            needsQuotes = true;
+        if (c == '"' || c == '`' || c == '$' || c == '\\')
+            escaped += '\\';
+        escaped += c;
+        // A lone % would read as a field code.
+        if (c == '%')
+            escaped += '%';
+    }
+    return needsQuotes ? '"' + escaped + '"' : escaped;
+}
+
+QByteArray DesktopEntry(const QString& programPath)
+{
+    // The Exec value is itself a string value, whose backslashes are escaped once more.
+    QString exec = DesktopExecArgument(programPath);
+    exec.replace('\\', QStringLiteral("\\\\"));
+    return QStringLiteral(
+               "[Desktop Entry]\n"
+               "Type=Application\n"
+               "Name=Ostrel Tarvin\n"
+               "GenericName=Web Page Builder\n"
+               "Comment=Build web pages piece by piece without writing HTML\n"
+               "Exec=%1 %f\n"
+               "Icon=application-x-ostrel-tarvin\n"
+               "Terminal=false\n"
+               "Categories=Development;WebDevelopment;\n"
+               "MimeType=%2;%3;\n")
+        .arg(exec, DocumentMimeType, TemplateMimeType)
+        .toUtf8();
+}
+
+} // namespace tarvin

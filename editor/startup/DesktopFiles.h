@@ -1,0 +1,22 @@
+#pragma once
+// The texts of the desktop files that make page documents (.tvd) and
+// templates (.tvt) open with the program.
+
+#include <QByteArray>
+#include <QString>
+
+namespace tarvin {
+
+inline constexpr const char* DocumentMimeType = "application/x-ostrel-tarvin";
+inline constexpr const char* TemplateMimeType = "application/x-ostrel-tarvin-template";
+
+// The shared-mime-info package declaring both file types.
+QByteArray MimePackage();
+// The application entry; the desktop passes the file's path as the first
+// argument after the program.
+QByteArray DesktopEntry(const QString& programPath);
+// One argument of an Exec line, quoted and escaped where the desktop entry
+// rules ask for it.
+QString DesktopExecArgument(const QString& argument);
+
+} // namespace tarvin

@@ -1,0 +1,68 @@
+#include "editor/startup/DesktopIntegration.h"
+
+#include "editor/startup/DesktopFiles.h"
+#include "editor/startup/DesktopIcons.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace tarvin {
+
+namespace {
+
+// Leaves a file alone when it already holds these bytes, so the desktop's
+// caches are not rebuilt at every start. True when the file was written.
+bool WriteIfChanged(const QString& path, const QByteArray& content)
+{
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == content)
+        return false;
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+}
+
+// Rebuilds a desktop cache when its sources changed or it was never built.
+void UpdateCache(const DesktopContext& desktop, bool changed, const QString& folder, const QString& cacheFile,
+                 const QString& tool)
+{
+    if (!changed && QFileInfo::exists(folder + '/' + cacheFile))
+        return;
+    const QString toolPath = desktop.findTool(tool);
+    if (!toolPath.isEmpty())
+        desktop.runTool(toolPath, {folder});
+}
+
+} // namespace
+
+DesktopContext UserDesktop(const QString& programPath)
+{
+    return {QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), programPath,
+            [](const QString& name) { return QStandardPaths::findExecutable(name); },
+            [](const QString& tool, const QStringList& arguments) { QProcess::startDetached(tool, arguments); }};
+}
+
+void RegisterFileTypes(const DesktopContext& desktop)
+{
+    if (desktop.dataHome.isEmpty())
+        return;
+    const QString mime = desktop.dataHome + "/mime";
+    const QString applications = desktop.dataHome + "/applications";
+    const QString icons = desktop.dataHome + "/icons/hicolor/scalable/mimetypes/";
+
+    const bool mimeChanged = WriteIfChanged(mime + "/packages/ostrel-tarvin.xml", MimePackage());
+    const bool entryChanged =
+        WriteIfChanged(applications + "/ostrel-tarvin.desktop", DesktopEntry(desktop.programPath));
+    WriteIfChanged(icons + "application-x-ostrel-tarvin.svg", DocumentIconSvg());
+    WriteIfChanged(icons + "application-x-ostrel-tarvin-template.svg", TemplateIconSvg());
+
+    UpdateCache(desktop, mimeChanged, mime, "mime.cache", "update-mime-database");
+    UpdateCache(desktop, entryChanged, applications, "mimeinfo.cache", "update-desktop-database");
+}
+
+} // namespace tarvin

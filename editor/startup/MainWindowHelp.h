@@ -1,0 +1,14 @@
+#pragma once
+// The help topics of the main window's controls.
+
+namespace tarvin {
+
+class HelpContexts;
+class TfrmMain;
+class WhatsThisMenu;
+
+// Controls get What's This and F1, their labels What's This, and the block
+// list and the form controls F1 only.
+void InstallMainWindowHelp(TfrmMain& window, WhatsThisMenu& whatsThis, HelpContexts& contexts);
+
+} // namespace tarvin

@@ -1,0 +1,20 @@
+#pragma once
+// LoadThemeStore at start-up: the theme store from Themes.dat in the program
+// folder, its theme names in the theme list.
+
+#include "look/ThemeStore.h"
+
+#include <QString>
+#include <memory>
+
+class QListWidget;
+
+namespace tarvin {
+
+class Dialogs;
+
+// A missing or unreadable file is reported and gives an empty store; the
+// start-up goes on either way.
+std::unique_ptr<TWebTheme> LoadThemeStore(const QString& programFolder, QListWidget& lstThemes, Dialogs& dialogs);
+
+} // namespace tarvin
