@@ -1,5 +1,6 @@
 #include "publish/FtpClient.h"
 
+#include "publish/SocketEndpoint.h"
 #include "publish/SocketErrors.h"
 
 #include <QMetaObject>
@@ -7,6 +8,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace tarvin::publish {
 
@@ -498,11 +502,31 @@ void TFtpClient::LastStorReply()
     FinishRequest(FailureCode(replyCode_));
 }
 
+namespace {
+
+std::string PeerAddressOf(int handle)
+{
+    sockaddr_in address{};
+    socklen_t size = sizeof address;
+    if (::getpeername(handle, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+        return {};
+    return DottedAddress(address.sin_addr);
+}
+
+} // namespace
+
 void TFtpClient::DataSessionAvailable()
 {
     const int handle = data_.Accept();
     if (handle < 0)
         return;
+    // Only the server may take the file: a connection from any other host
+    // is turned away and the port keeps listening for the server's own.
+    if (PeerAddressOf(handle) != control_.PeerAddr()) {
+        ::close(handle);
+        Display("! Data connection from another host refused");
+        return;
+    }
     data_.Close();  // the listening socket; its close handler was cleared at PORT
     data_.LingerOnOff = TSocketLingerOnOff::wsLingerOff;
     data_.LingerTimeout = 10;
