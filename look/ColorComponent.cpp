@@ -21,8 +21,10 @@ public:
     }
 };
 
+// Decimal as is; hexadecimal as two upper-case digits.
 QString Number(int value, int base) {
-    return QString::number(value, base).toUpper().rightJustified(base == 16 ? 2 : 1, QLatin1Char('0'));
+    return base == 16 ? QString::number(value, 16).toUpper().rightJustified(2, QLatin1Char('0'))
+                      : QString::number(value);
 }
 
 QLineEdit* Box(const QString& name, int maxLength, const QString& text, QValidator* validator, QWidget* parent) {
