@@ -44,6 +44,11 @@ QToolButton* CaptionButton(const QString& caption, const QString& hint, Glyph gl
     button->setIcon(QIcon(GlyphPixmap(glyph)));
     button->setIconSize(large ? QSize(24, 24) : QSize(16, 16));
     button->setToolButtonStyle(large ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonTextBesideIcon);
+    if (!large) {
+        QFont small = button->font();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        button->setFont(small);
+    }
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     return button;
 }

@@ -43,6 +43,7 @@ public:
 PaletteList::PaletteList(QWidget* parent) : QListWidget(parent), dragStarter_(this, DragSource::Palette, NewDragCursor())
 {
     setItemDelegate(new PaletteRowDelegate(this));
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAcceptDrops(true);
     for (TBlockType type : {TBlockType::btHeading, TBlockType::btImage, TBlockType::btLink, TBlockType::btText,
                             TBlockType::btBullet, TBlockType::btHR, TBlockType::btForms})

@@ -31,7 +31,7 @@ bool WriteIfChanged(const QString& path, const QByteArray& content)
 void UpdateCache(const DesktopContext& desktop, bool changed, const QString& folder, const QString& cacheFile,
                  const QString& tool)
 {
-    if (!changed && QFileInfo::exists(folder + '/' + cacheFile))
+    if (!QFileInfo(folder).isDir() || (!changed && QFileInfo::exists(folder + '/' + cacheFile)))
         return;
     const QString toolPath = desktop.findTool(tool);
     if (!toolPath.isEmpty())
