@@ -98,7 +98,6 @@ std::optional<QString> TfrmTemplates::Choose(SharedOpenDialog& openDialog, const
 }
 
 void TfrmTemplates::FormCreate() {
-    lstTemplates_->clear();
     for (const GalleryEntry& entry : folders_.List()) {
         auto* item = new QListWidgetItem(GalleryIcon(entry.kind), entry.caption, lstTemplates_);
         item->setData(Qt::UserRole, static_cast<int>(entry.kind));

@@ -73,16 +73,13 @@ TEST_F(TfrmTemplatesTest, ListsTemplatesThenDocumentsByExactExtension) {
 
 TEST_F(TfrmTemplatesTest, SelectingPreviewsThePageBesideTheFile) {
     Write("Templates/Business.tvt");
-    Write("Templates/Business.html", Page("Business preview <a href=\"http://x.example/\">link</a>"));
+    Write("Templates/Business.html", Page("Business preview"));
     Write("TarvinFiles/Plain.tvd");
     auto gallery = Open();
     list->setCurrentRow(0);
     EXPECT_EQ(gallery->SelectedFile(), Path("Templates/Business.tvt"));
     EXPECT_TRUE(ok->isEnabled());
     EXPECT_TRUE(Preview().contains("Business preview"));
-    bool handled = false;
-    emit viewer->linkClicked(QUrl("http://x.example/"), &handled);
-    EXPECT_TRUE(handled);
 
     // No page beside the file: the preview does not go on showing Business.
     list->setCurrentRow(1);
