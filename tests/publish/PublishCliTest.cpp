@@ -1,0 +1,124 @@
+// tarvin-cli publish against a real FTP server: a saved page arrives with its
+// pictures byte for byte, and failures end with "Error ..." and status 1.
+
+#include "PyFtpServer.h"
+
+#include "document/DefaultPage.h"
+#include "document/DocumentFile.h"
+#include "generator/PageHtml.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace tarvin::publish::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Contents(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void Write(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+struct CliRun {
+    int status = -1;
+    std::string out, err;
+};
+
+CliRun Publish(const QStringList& arguments)
+{
+    QProcess cli;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TARVIN_TEST_PASSWORD", PyFtpServer::Password);
+    environment.insert("TARVIN_WRONG_PASSWORD", "not-it");
+    cli.setProcessEnvironment(environment);
+    cli.start(TARVIN_CLI, QStringList{"publish"} + arguments);
+    cli.waitForFinished(90000);
+    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1, cli.readAllStandardOutput().toStdString(),
+            cli.readAllStandardError().toStdString()};
+}
+
+class PublishCli : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(server_.Started());
+        pf_ = folder_.path().toStdString() + "/";
+        for (const char* sub : {"Upload/images", "Upload/backgrounds", "TarvinFiles"})
+            fs::create_directories(pf_ + sub);
+        Write(pf_ + "Upload/images/photo.jpg", std::string("\xFF\xD8jpeg\0\r\n bytes", 15));
+        Write(pf_ + "Upload/backgrounds/sky.gif", "GIF89a sky");
+
+        TPagelette page;
+        BuildDefaultPage(page);
+        page.Page().Items(0).PagePropertiesBlock().Background = "sky.gif";
+        page.Page().Items(1).ImageBlock().FileName = "photo.jpg";
+        ASSERT_TRUE(WriteDocument(pf_ + "TarvinFiles/My Page.tvd", page).Ok());
+        LineList lines;
+        PageBuildOptions options;
+        BuildPageHtml(page, lines, options);
+        Write(pf_ + "Upload/MyPage.html", lines.Text());
+    }
+
+    QStringList Server(const char* passwordVariable = "TARVIN_TEST_PASSWORD") const
+    {
+        return {"--program-folder", QString::fromStdString(pf_), "--host", "127.0.0.1", "--port",
+                QString::number(server_.Port()), "--user", PyFtpServer::User, "--password-env", passwordVariable,
+                "--timeout", "60"};
+    }
+
+    QString Document() const { return QString::fromStdString(pf_ + "TarvinFiles/My Page.tvd"); }
+
+    PyFtpServer server_;
+    QTemporaryDir folder_;
+    std::string pf_;
+};
+
+TEST_F(PublishCli, SendsThePageAndItsPicturesByteForByte)
+{
+    const auto run = Publish(QStringList{Document()} + Server() + QStringList{"--dir", "site", "--create-dir", "--trace"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("Transfer Completed."), std::string::npos);
+    EXPECT_EQ(run.out.find(PyFtpServer::Password), std::string::npos);
+    EXPECT_EQ(run.err.find(PyFtpServer::Password), std::string::npos);  // never shown, not even in the trace
+    for (const char* file : {"Upload/MyPage.html", "Upload/images/photo.jpg", "Upload/backgrounds/sky.gif"})
+        EXPECT_EQ(Contents(server_.Root() + "site/" + fs::path(file).filename().string()), Contents(pf_ + file)) << file;
+
+    // The page's HTML file names the same page.
+    const auto again = Publish(QStringList{QString::fromStdString(pf_ + "Upload/MyPage.html")} + Server() +
+                               QStringList{"--dir", "site"});
+    EXPECT_EQ(again.status, 0) << again.err;
+}
+
+TEST_F(PublishCli, FailuresEndWithAnErrorLine)
+{
+    const auto missingFolder = Publish(QStringList{Document()} + Server() + QStringList{"--dir", "nowhere"});
+    EXPECT_EQ(missingFolder.status, 1);
+    EXPECT_NE(missingFolder.err.find("Error "), std::string::npos);
+    EXPECT_FALSE(fs::exists(server_.Root() + "nowhere"));
+
+    const auto wrongPassword = Publish(QStringList{Document()} + Server("TARVIN_WRONG_PASSWORD"));
+    EXPECT_EQ(wrongPassword.status, 1);
+    EXPECT_NE(wrongPassword.err.find("530"), std::string::npos) << wrongPassword.err;
+
+    QStringList closed = Server();
+    closed[5] = QString::number(FreeLoopbackPort());
+    const auto refused = Publish(QStringList{Document()} + closed);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("10061"), std::string::npos) << refused.err;
+
+    const auto noHost = Publish({Document(), "--program-folder", QString::fromStdString(pf_)});
+    EXPECT_NE(noHost.status, 0);
+    EXPECT_FALSE(noHost.err.empty());
+}
+
+} // namespace
+} // namespace tarvin::publish::test
