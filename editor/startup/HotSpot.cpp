@@ -19,7 +19,7 @@ void HotSpot::mousePressEvent(QMouseEvent* event)
 
 void ClickablePicture::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (takesClicks_ && event->button() == Qt::LeftButton)
         emit clicked();
 }
 

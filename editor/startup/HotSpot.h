@@ -1,6 +1,6 @@
 #pragma once
 // Invisible areas of the splash picture that react to the left mouse button,
-// and the picture itself, which reacts only while enabled.
+// and the picture itself, which reacts only when told to take clicks.
 
 #include <QLabel>
 #include <QWidget>
@@ -19,16 +19,21 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
 
+// Not disabled when it takes no clicks: a disabled label greys its picture.
 class ClickablePicture : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
+    void SetTakesClicks(bool takes) { takesClicks_ = takes; }
 
 signals:
     void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    bool takesClicks_ = false;
 };
 
 } // namespace tarvin

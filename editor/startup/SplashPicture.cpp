@@ -45,7 +45,7 @@ void DrawPageStack(QPainter& painter)
 void DrawTitle(QPainter& painter)
 {
     painter.setPen(Qt::white);
-    QFont font("Sans Serif", 26, QFont::Bold);
+    QFont font("Sans Serif", 21, QFont::Bold);
     painter.setFont(font);
     painter.drawText(QRect(18, 40, 240, 44), Qt::AlignLeft | Qt::AlignVCenter, "Ostrel Tarvin");
     font.setPointSize(12);

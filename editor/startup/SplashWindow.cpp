@@ -43,7 +43,6 @@ TSplashScreen::TSplashScreen(std::unique_ptr<SplashTimer> timer, OpenPage openPa
     imgSplash = new ClickablePicture(this);
     imgSplash->setGeometry(rect());
     imgSplash->setPixmap(SplashPicture());
-    imgSplash->setEnabled(false);  // only the About box takes clicks on it
     lblTime = MakeCountdownLabel(this);
     shpStart = new HotSpot(QRect(14, 253, 110, 29), "Click here to start!", this);
     shpStart->hide();
@@ -93,7 +92,7 @@ void TSplashScreen::MakeAboutBox()
 {
     timer_->Stop();
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    imgSplash->setEnabled(true);
+    imgSplash->SetTakesClicks(true);
     shpStart->hide();
 }
 
