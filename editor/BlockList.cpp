@@ -50,7 +50,7 @@ BlockList::BlockList(QWidget* parent) : QListWidget(parent), dragStarter_(this, 
     setBackgroundRole(QPalette::Button);
     viewport()->setBackgroundRole(QPalette::Button);
     setAcceptDrops(true);
-    setMouseTracking(true);
+    viewport()->setMouseTracking(true);
     setToolTip("Right-Click on me!");
     connect(this, &QListWidget::currentRowChanged, this, [this] { emit rowSelected(); });
 }

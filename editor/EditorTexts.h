@@ -3,7 +3,6 @@
 
 namespace tarvin::texts {
 
-inline constexpr const char* ApplicationTitle = "Ostrel Tarvin 6.1";
 inline constexpr const char* Untitled = "Untitled";
 inline constexpr const char* CaptionSeparator = " - ";
 

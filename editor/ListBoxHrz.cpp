@@ -6,12 +6,15 @@
 
 namespace tarvin {
 
-namespace {
-
 // Draws a row's tab-separated parts at multiples of the list's tab width.
-class TabStopDelegate : public QStyledItemDelegate {
+// It keeps its own copy of the widths: the list may be half destroyed when
+// the view asks for a size.
+class TListBoxHrz::TabStopDelegate : public QStyledItemDelegate {
 public:
-    explicit TabStopDelegate(TListBoxHrz* list) : QStyledItemDelegate(list), list_(list) {}
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    int extent = 0;
+    int tabStop = 0;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
@@ -25,7 +28,7 @@ public:
         const bool selected = opt.state & QStyle::State_Selected;
         painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
         const QFontMetrics metrics(opt.font);
-        const int stop = qMax(1, list_->TabWidth());
+        const int stop = qMax(1, tabStop);
         int x = opt.rect.left() + 3;
         for (int i = 0; i < parts.size(); ++i) {
             if (i > 0)
@@ -40,18 +43,13 @@ public:
     // Rows are as wide as the extent, so the list scrolls exactly that far.
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        return {list_->CurrentWidth(), QStyledItemDelegate::sizeHint(option, index).height()};
+        return {extent, QStyledItemDelegate::sizeHint(option, index).height()};
     }
-
-private:
-    TListBoxHrz* list_;
 };
 
-} // namespace
-
-TListBoxHrz::TListBoxHrz(QWidget* parent) : QListWidget(parent)
+TListBoxHrz::TListBoxHrz(QWidget* parent) : QListWidget(parent), delegate_(new TabStopDelegate(this))
 {
-    setItemDelegate(new TabStopDelegate(this));
+    setItemDelegate(delegate_);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(model(), &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int first, int last) { RowsAdded(first, last); });
@@ -61,15 +59,24 @@ TListBoxHrz::TListBoxHrz(QWidget* parent) : QListWidget(parent)
     connect(model(), &QAbstractItemModel::modelReset, this, [this] { SetCurrentWidth(0); });
 }
 
+// The model empties itself while the list is destroyed; by then there is no
+// extent to keep.
+TListBoxHrz::~TListBoxHrz()
+{
+    model()->disconnect(this);
+}
+
 void TListBoxHrz::SetCurrentWidth(int width)
 {
     currentWidth_ = width;
+    delegate_->extent = width;
     scheduleDelayedItemsLayout();
 }
 
 void TListBoxHrz::SetTabWidth(int width)
 {
     tabWidth_ = width;
+    delegate_->tabStop = width;
     viewport()->update();
 }
 

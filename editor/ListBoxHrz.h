@@ -11,6 +11,7 @@ class TListBoxHrz : public QListWidget {
     Q_OBJECT
 public:
     explicit TListBoxHrz(QWidget* parent = nullptr);
+    ~TListBoxHrz() override;
 
     // The horizontal extent in pixels.
     int CurrentWidth() const { return currentWidth_; }
@@ -28,11 +29,14 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    class TabStopDelegate;
+
     void RowsAdded(int first, int last);
     void FitToWidestRow();
 
     int currentWidth_ = 0;
     int tabWidth_ = 0;
+    TabStopDelegate* delegate_;
 };
 
 } // namespace tarvin

@@ -2,7 +2,7 @@
 
 #include "editor/TextBinding.h"
 #include "editor/TextImport.h"
-#include "editor/panels/ButtonRow.h"
+#include "editor/panels/GlyphButton.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

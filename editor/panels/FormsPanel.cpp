@@ -2,7 +2,7 @@
 
 #include "editor/Glyphs.h"
 #include "editor/TextBinding.h"
-#include "editor/panels/ButtonRow.h"
+#include "editor/panels/GlyphButton.h"
 #include "platform/TextCodec.h"
 
 #include <QGridLayout>

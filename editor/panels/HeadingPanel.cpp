@@ -1,7 +1,7 @@
 #include "editor/panels/HeadingPanel.h"
 
 #include "editor/FontMemo.h"
-#include "editor/panels/ButtonRow.h"
+#include "editor/panels/GlyphButton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

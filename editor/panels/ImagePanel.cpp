@@ -3,7 +3,7 @@
 #include "editor/EditorTexts.h"
 #include "editor/LinkSources.h"
 #include "editor/TextBinding.h"
-#include "editor/panels/ButtonRow.h"
+#include "editor/panels/GlyphButton.h"
 #include "platform/CursorGuard.h"
 #include "platform/Dialogs.h"
 #include "platform/FileCopy.h"

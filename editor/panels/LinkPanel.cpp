@@ -2,7 +2,7 @@
 
 #include "editor/LinkSources.h"
 #include "editor/TextBinding.h"
-#include "editor/panels/ButtonRow.h"
+#include "editor/panels/GlyphButton.h"
 #include "editor/panels/LinkList.h"
 #include "document/MakerAddresses.h"
 

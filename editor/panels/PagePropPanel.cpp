@@ -3,7 +3,7 @@
 #include "editor/ListBoxHrz.h"
 #include "editor/MiscDialogs.h"
 #include "editor/TextBinding.h"
-#include "editor/panels/ButtonRow.h"
+#include "editor/panels/GlyphButton.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -2,7 +2,7 @@
 
 #include "editor/FontMemo.h"
 #include "editor/TextImport.h"
-#include "editor/panels/ButtonRow.h"
+#include "editor/panels/GlyphButton.h"
 
 #include <QHBoxLayout>
 

@@ -1,4 +1,4 @@
-#include "editor/panels/ButtonRow.h"
+#include "editor/panels/GlyphButton.h"
 
 namespace tarvin {
 
