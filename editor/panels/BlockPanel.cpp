@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace tarvin {
 
@@ -37,6 +38,16 @@ BlockPanel::BlockPanel(TBlockType type, const QString& title, const QString& exp
 
     body_ = new QVBoxLayout;
     outer->addLayout(body_, 1);
+}
+
+QLineEdit* LabelledBox(QGridLayout* grid, int row, const QString& caption)
+{
+    auto* box = new QLineEdit;
+    auto* label = new QLabel(caption);
+    label->setBuddy(box);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(box, row, 1);
+    return box;
 }
 
 } // namespace tarvin

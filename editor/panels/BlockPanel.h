@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+class QGridLayout;
+class QLineEdit;
 class QVBoxLayout;
 
 namespace tarvin {
@@ -29,5 +31,9 @@ private:
     TBlockType type_;
     QVBoxLayout* body_;
 };
+
+// Adds a caption and its edit box as one row of a panel's grid; the caption's
+// mnemonic focuses the box.
+QLineEdit* LabelledBox(QGridLayout* grid, int row, const QString& caption);
 
 } // namespace tarvin

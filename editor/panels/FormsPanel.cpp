@@ -20,16 +20,6 @@ namespace {
 
 const char* const KindCaptions[] = {"Text Box", "Text Area", "Radio Button", "Check Box", "Drop Down", "Button"};
 
-QLineEdit* LabelledBox(QGridLayout* grid, int row, const QString& caption)
-{
-    auto* box = new QLineEdit;
-    auto* label = new QLabel(caption);
-    label->setBuddy(box);
-    grid->addWidget(label, row, 0);
-    grid->addWidget(box, row, 1);
-    return box;
-}
-
 } // namespace
 
 FormsPanel::FormsPanel(QWidget* parent)

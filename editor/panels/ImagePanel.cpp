@@ -29,16 +29,6 @@ int CentredOffset(int space, int size)
     return size <= space ? (space - size) / 2 : OffCentre;
 }
 
-QLineEdit* LabelledBox(QGridLayout* grid, int row, const QString& caption)
-{
-    auto* box = new QLineEdit;
-    auto* label = new QLabel(caption);
-    label->setBuddy(box);
-    grid->addWidget(label, row, 0);
-    grid->addWidget(box, row, 1);
-    return box;
-}
-
 } // namespace
 
 void CenterInScrollBox(QWidget* control, QScrollArea* area)
