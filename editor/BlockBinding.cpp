@@ -10,6 +10,7 @@
 #include "editor/panels/BlockPanel.h"
 #include "editor/panels/FormsPanel.h"
 #include "editor/panels/PagePropPanel.h"
+#include "platform/CursorGuard.h"
 #include "platform/Dialogs.h"
 
 #include <QFileInfo>
@@ -102,7 +103,11 @@ void TfrmMain::lstBlocksClick()
 void TfrmMain::LoadDocument(const QString& path)
 {
     document_->Page().Clear();
-    DocumentReadResult read = ReadDocument(path.toStdString());
+    // The hourglass covers the reading, not the message about a bad file.
+    DocumentReadResult read = [&] {
+        const HourglassCursor hourglass;
+        return ReadDocument(path.toStdString());
+    }();
     if (read.Ok()) {
         document_ = std::move(read.document);
     } else {

@@ -8,6 +8,14 @@
 #include "editor/ListBoxHrz.h"
 #include "editor/PaletteList.h"
 #include "editor/panels/BlockPanel.h"
+#include "editor/startup/DesktopIntegration.h"
+#include "editor/startup/HelpContexts.h"
+#include "editor/startup/HelpTopics.h"
+#include "editor/startup/MainWindowHelp.h"
+#include "editor/startup/SplashWindow.h"
+#include "editor/startup/ThemeStoreStartup.h"
+#include "editor/startup/WhatsThisMenu.h"
+#include "editor/startup/WidgetPlacement.h"
 #include "platform/AppTitle.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
@@ -22,15 +30,19 @@
 
 namespace tarvin {
 
+// FormCreate, in the start-up order: placement, document, themes, palette,
+// caption, file types.
 TfrmMain::TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& misc, const QString& programFolder,
-                   QWidget* parent)
+                   QSettings& settings, const DesktopContext& desktop, QWidget* parent)
     : QMainWindow(parent),
       dialogs_(dialogs),
       programFolder_(programFolder),
+      settings_(settings),
       openDialog_(openDialog),
       linkSources_(openDialog_, misc),
       panelServices_{dialogs, openDialog_, misc, linkSources_, programFolder},
-      document_(std::make_unique<TPagelette>())
+      document_(std::make_unique<TPagelette>()),
+      help_(programFolder + HelpFolderName)
 {
     Splitter = new QSplitter;
     Splitter->setHandleWidth(3);
@@ -53,15 +65,27 @@ TfrmMain::TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& 
     setCentralWidget(central);
     BuildPopupMenu();
     resize(622, 509);
+    {
+        WidgetPlacement placement(*this, *Splitter);
+        LoadWindowPlacement(settings_, placement);
+    }
 
     NewDocument();
     // The panel on show must belong to the item that CurrentIndex names.
     ShowCurrentBlock();
+    themes_ = LoadThemeStore(programFolder_, *lstThemes, dialogs_);
     {
         const QSignalBlocker quiet(lstPalette);
         lstPalette->setCurrentRow(0);
     }
     SetDocumentName(texts::Untitled, texts::Untitled);
+    RegisterFileTypes(desktop);
+    InstallMainWindowHelp(*this, *new WhatsThisMenu(help_, this), *new HelpContexts(help_, this));
+}
+
+void TfrmMain::mnuHelpAboutClick()
+{
+    ShowAboutBox([this](const QString& address) { OpenWithShell(address); }, this);
 }
 
 // The child widgets outlive this object's own members: no signal of theirs

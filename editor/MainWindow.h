@@ -7,6 +7,7 @@
 #include "editor/DragRows.h"
 #include "editor/LinkSources.h"
 #include "editor/panels/PanelServices.h"
+#include "editor/startup/HelpSystem.h"
 #include "generator/PageOutput.h"
 #include "platform/SharedOpenDialog.h"
 
@@ -18,6 +19,7 @@ class QAction;
 class QFrame;
 class QLabel;
 class QMenu;
+class QSettings;
 class QSplitter;
 class QStackedWidget;
 class QToolButton;
@@ -42,15 +44,19 @@ class PagePropPanel;
 class PaletteList;
 class TListBoxHrz;
 class TextPanel;
+class TWebTheme;
 class TrashBin;
+struct DesktopContext;
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
     // openDialog: the one open dialog shared by the commands that read files.
     // programFolder: the folder of the working folders, with a trailing '/'.
+    // settings: the user's settings, which keep the window's placement.
+    // desktop: where the file types are registered at every start.
     TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& misc, const QString& programFolder,
-             QWidget* parent = nullptr);
+             QSettings& settings, const DesktopContext& desktop, QWidget* parent = nullptr);
     ~TfrmMain() override;
 
     // State other parts of the program read.
@@ -75,12 +81,15 @@ public:
     // "Create Page" is pressed and its click runs.
     void SwitchToEditorMode();
     void mnuNewClick();
+    // Open: New first, then the template gallery.
+    void btnChooseTemplateClick();
     void mnuSaveClick();
     void mnuCreateTemplateClick();
     void btnExternalViewClick();
     void mnuDeleteClick();
     void btnToggleClick();
     void OpenWithShell(const QString& target);
+    void mnuHelpAboutClick();
 
     // The palette and the block list.
     void lstPaletteClick();
@@ -162,11 +171,14 @@ private:
 
     Dialogs& dialogs_;
     const QString programFolder_;
+    QSettings& settings_;
     SharedOpenDialog& openDialog_;
     LinkSources linkSources_;
     PanelServices panelServices_;
 
     std::unique_ptr<TPagelette> document_;
+    std::unique_ptr<TWebTheme> themes_;
+    HelpSystem help_;
     TBlockType pendingBlockType_ = TBlockType::btHeading;
     int currentIndex_ = -1;
     QString documentName_;

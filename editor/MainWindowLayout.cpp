@@ -82,7 +82,6 @@ QWidget* TfrmMain::BuildLeftPane()
 
     btnNew = CaptionButton("New", "Start a New Page", Glyph::New);
     btnChooseTemplate = CaptionButton("Open", "Opens a Template or Tarvin File", Glyph::Open);
-    btnChooseTemplate->setEnabled(false);  // the template gallery comes later
     btnTemplate = CaptionButton("Save As Template", "Create a template from the list below.", Glyph::SaveTemplate);
     auto* buttons = new QHBoxLayout;
     for (QToolButton* button : {btnNew, btnChooseTemplate, btnTemplate})
@@ -116,6 +115,7 @@ QWidget* TfrmMain::BuildLeftPane()
     layout->addLayout(bin);
 
     connect(btnNew, &QToolButton::clicked, this, &TfrmMain::mnuNewClick);
+    connect(btnChooseTemplate, &QToolButton::clicked, this, &TfrmMain::btnChooseTemplateClick);
     connect(btnTemplate, &QToolButton::clicked, this, &TfrmMain::mnuCreateTemplateClick);
     connect(lstPalette, &QListWidget::currentRowChanged, this, &TfrmMain::lstPaletteClick);
     connect(lstPalette, &PaletteList::draggedOverItself, shp, &QWidget::hide);
@@ -198,13 +198,13 @@ QWidget* TfrmMain::BuildToolbar()
 
     layout->addSpacing(8);
     btnHelp = CaptionButton("Help", "Opens Help", Glyph::Help, false);
-    btnHelp->setEnabled(false);  // the help comes with the start-up
     btnHosting = CaptionButton("Web Hosting", "See what Ostrel can offer you!", Glyph::Upload, false);
     btnCustom = CaptionButton("Power Tools", "Click here for cool programs!", Glyph::Favorites, false);
     btnSubmit = CaptionButton("Submit Your WebSite", "Submit Your Website", Glyph::Bookmarks, false);
     for (QToolButton* button : {btnHelp, btnHosting, btnCustom, btnSubmit})
         layout->addWidget(button);
     layout->addStretch();
+    connect(btnHelp, &QToolButton::clicked, this, [this] { help_.ShowContents(); });
     connect(btnHosting, &QToolButton::clicked, this, [this] { OpenWithShell(web::HostingOffer); });
     connect(btnCustom, &QToolButton::clicked, this, [this] { OpenWithShell(web::MakerProducts); });
     connect(btnSubmit, &QToolButton::clicked, this, [this] { OpenWithShell(web::SiteSubmission); });
@@ -265,9 +265,8 @@ void TfrmMain::BuildPopupMenu()
     mnuNew = popBlocks->addAction("&New", this, &TfrmMain::mnuNewClick);
     mnuNew->setShortcut(QKeySequence("Ctrl+N"));
     popBlocks->addSeparator();
-    mnuOpen = popBlocks->addAction("&Open...");
+    mnuOpen = popBlocks->addAction("&Open...", this, &TfrmMain::btnChooseTemplateClick);
     mnuOpen->setShortcut(QKeySequence("Ctrl+O"));
-    mnuOpen->setEnabled(false);  // the template gallery comes later
     popBlocks->addSeparator();
     mnuSave = popBlocks->addAction("&Save", this, &TfrmMain::mnuSaveClick);
     mnuSave->setShortcut(QKeySequence("Ctrl+S"));
@@ -275,12 +274,11 @@ void TfrmMain::BuildPopupMenu()
     mnuCreateTemplate->setShortcut(QKeySequence("Ctrl+T"));
     popBlocks->addSeparator();
     QMenu* help = popBlocks->addMenu("&Help");
-    QAction* contents = help->addAction("&Contents");
+    QAction* contents = help->addAction("&Contents", this, [this] { help_.ShowContents(); });
     contents->setShortcut(QKeySequence(Qt::Key_F1));
-    contents->setEnabled(false);  // the help comes with the start-up
     help->addAction("Ostrel &Software", this, [this] { OpenWithShell(web::MakerHome); });
     help->addAction("&Web Hosting", this, [this] { OpenWithShell(web::HostingOffer); });
-    help->addAction("&About Tarvin...")->setEnabled(false);
+    help->addAction("&About Tarvin...", this, &TfrmMain::mnuHelpAboutClick);
     popBlocks->addSeparator();
     popBlocks->addAction("&Cancel");
 

@@ -1,10 +1,12 @@
-// The document lifecycle (New, the save question, closing) and the page
+// The document lifecycle (New, Open, the save question, closing) and the page
 // commands: Save Page, Save As Template, View Page and Preview Page.
 
+#include "assistants/TfrmTemplates.h"
 #include "editor/BlockList.h"
 #include "editor/EditorTexts.h"
 #include "editor/MainWindow.h"
 #include "editor/panels/PagePropPanel.h"
+#include "editor/startup/WidgetPlacement.h"
 #include "platform/CursorGuard.h"
 #include "platform/Dialogs.h"
 #include "platform/HtmlViewer.h"
@@ -62,6 +64,15 @@ void TfrmMain::mnuNewClick()
     ShowCurrentBlock();
     SetDocumentName(texts::Untitled, texts::Untitled);
     SwitchToEditorMode();
+}
+
+void TfrmMain::btnChooseTemplateClick()
+{
+    mnuNewClick();
+    if (modified_)
+        return;
+    if (const std::optional<QString> chosen = TfrmTemplates::Choose(openDialog_, programFolder_, this))
+        LoadDocument(*chosen);
 }
 
 void TfrmMain::mnuSaveClick()
@@ -153,7 +164,9 @@ void TfrmMain::closeEvent(QCloseEvent* event)
         if (answer == Answer::Yes)
             mnuSaveClick();
     }
+    SaveWindowPlacement(settings_, WidgetPlacement(*this, *Splitter));
     DeleteBrowserPreview(ToPath(programFolder_));
+    help_.CloseAll();
     event->accept();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// A main window on scripted dialogs over a fresh program folder.
+// A main window on scripted dialogs over a fresh program folder, with its
+// own settings file and desktop data folder.
 
 #include "ScriptedMisc.h"
 #include "editor/BlockList.h"
@@ -14,11 +15,14 @@
 #include "editor/panels/LinkPanel.h"
 #include "editor/panels/PagePropPanel.h"
 #include "editor/panels/TextPanel.h"
+#include "look/ThemeStore.h"
 #include "platform/SharedOpenDialog.h"
+#include "support/FakeDesktop.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -35,7 +39,17 @@ protected:
         ASSERT_TRUE(folder.isValid());
         for (const char* sub : {"Upload/images", "Upload/backgrounds", "TarvinFiles", "Templates"})
             QDir(folder.path()).mkpath(sub);
-        window = std::make_unique<TfrmMain>(dialogs, openDialog, misc, ProgramFolder());
+        // An empty theme store: start-up has nothing to report.
+        TWebTheme themes;
+        ASSERT_TRUE(SaveThemeStore(PathOf("Themes.dat").toStdString(), themes));
+        StartWindow();
+    }
+
+    // A new main window over the same folder and settings, as at the next start.
+    void StartWindow()
+    {
+        window = std::make_unique<TfrmMain>(dialogs, openDialog, misc, ProgramFolder(), settings,
+                                            FakeDesktop(PathOf("data")));
         window->show();
     }
 
@@ -85,6 +99,7 @@ protected:
     }
 
     QTemporaryDir folder;
+    QSettings settings{folder.filePath("Tarvin.ini"), QSettings::IniFormat};
     ScriptedDialogs dialogs;
     SharedOpenDialog openDialog{dialogs};
     ScriptedMisc misc;

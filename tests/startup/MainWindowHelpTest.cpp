@@ -1,5 +1,5 @@
-// The main window's controls carry every topic of its table, as What's This
-// or F1 help context as the table says.
+// The main window, as it starts, gives its controls every topic of its table,
+// as What's This or F1 help context as the table says.
 
 #include "editor/BlockList.h"
 #include "editor/MainWindow.h"
@@ -7,15 +7,15 @@
 #include "editor/panels/FormsPanel.h"
 #include "editor/panels/PagePropPanel.h"
 #include "editor/startup/HelpContexts.h"
-#include "editor/startup/HelpSystem.h"
-#include "editor/startup/MainWindowHelp.h"
 #include "editor/startup/WhatsThisMenu.h"
 #include "platform/SharedOpenDialog.h"
+#include "support/FakeDesktop.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -34,15 +34,12 @@ struct NoMiscDialogs : MiscDialogs {
 class MainWindowHelpTest : public ::testing::Test {
 protected:
     QTemporaryDir folder;
+    QSettings settings{folder.filePath("Tarvin.ini"), QSettings::IniFormat};
     testing::ScriptedDialogs dialogs;
     SharedOpenDialog openDialog{dialogs};
     NoMiscDialogs misc;
-    TfrmMain window{dialogs, openDialog, misc, folder.path() + "/"};
-    HelpSystem help{folder.path() + "/Help/", [](const QPoint&, const QString&) {}};
-    WhatsThisMenu whatsThis{help};
-    HelpContexts contexts{help};
-
-    void SetUp() override { InstallMainWindowHelp(window, whatsThis, contexts); }
+    TfrmMain window{dialogs,  openDialog, misc, folder.path() + "/",
+                    settings, testing::FakeDesktop(folder.filePath("data"))};
 };
 
 TEST_F(MainWindowHelpTest, EveryTopicOfTheTableReachesAControl)
