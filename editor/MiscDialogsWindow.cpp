@@ -26,11 +26,15 @@ std::unique_ptr<TfrmMisc> MakeDialog(SharedOpenDialog& openDialog, TMiscDialogMo
 bool MiscDialogsWindow::ChooseFont(QFont& font, TColor& color)
 {
     auto dialog = MakeDialog(openDialog_, dmFont);
-    dialog->SetSample(font, ColorForDisplay(color));
+    const QColor shown = ColorForDisplay(color);
+    dialog->SetSample(font, shown);
     if (dialog->exec() != QDialog::Accepted)
         return false;
-    // The dialog gives the colour back unchanged; the description keeps its own.
     font = dialog->SampleFont();
+    // A colour picked with the Color button replaces the description's; left
+    // alone, the description keeps its own, the "no colour" marker included.
+    if (dialog->SampleColor() != shown)
+        color = ColorFromRgb(dialog->SampleColor());
     return true;
 }
 
