@@ -5,6 +5,7 @@
 #include "look/ColorConvert.h"
 #include "look/TfrmColor.h"
 #include "platform/CursorGuard.h"
+#include "platform/HelpTopicTag.h"
 #include "platform/SharedOpenDialog.h"
 #include "platform/TextCodec.h"
 
@@ -55,6 +56,13 @@ QPushButton* Toggle(const char* caption, QWidget* parent) {
     return button;
 }
 
+// A labelled box: What's This on the label and the box, F1 on the box.
+void SetBoxHelp(QLabel* label, QWidget* box, int topic) {
+    SetHelpTopic(label, topic);
+    SetHelpTopic(box, topic);
+    SetHelpContext(box, topic);
+}
+
 } // namespace
 
 TfrmMisc::TfrmMisc(SharedOpenDialog& openDialog, QString homeFolder, QWidget* parent)
@@ -69,6 +77,7 @@ TfrmMisc::TfrmMisc(SharedOpenDialog& openDialog, QString homeFolder, QWidget* pa
     pages_->setGeometry(8, 8, 425, 161);
     lstBookmarks_ = new QListWidget(pages_);
     lstBookmarks_->setObjectName(QStringLiteral("lstBookmarks"));
+    SetHelpContext(lstBookmarks_, 32);
     pnlFont_ = BuildFontPanel();
     pnlMeta_ = BuildMetaPanel();
     for (QWidget* page : {static_cast<QWidget*>(lstBookmarks_), pnlFont_, pnlMeta_}) pages_->addWidget(page);
@@ -98,12 +107,14 @@ QWidget* TfrmMisc::BuildFontPanel() {
     cbName_->setObjectName(QStringLiteral("cbName"));
     auto* lblName = new QLabel(QStringLiteral("&Name"), panel);
     lblName->setBuddy(cbName_);
+    SetBoxHelp(lblName, cbName_, 39);
 
     cbSize_ = new QComboBox(panel);
     cbSize_->setObjectName(QStringLiteral("cbSize"));
     for (int row = 0; row < static_cast<int>(std::size(kSizePoints)); ++row) cbSize_->addItem(QString::number(7 - row));
     auto* lblSize = new QLabel(QStringLiteral("&Size"), panel);
     lblSize->setBuddy(cbSize_);
+    SetBoxHelp(lblSize, cbSize_, 38);
 
     btnBold_ = Toggle("Bold", panel);
     btnBold_->setObjectName(QStringLiteral("btnBold"));
@@ -118,6 +129,7 @@ QWidget* TfrmMisc::BuildFontPanel() {
     lblPreview_->setObjectName(QStringLiteral("lblPreview"));
     lblPreview_->setAlignment(Qt::AlignCenter);
     lblPreview_->setFont(QFont(QStringLiteral("Times New Roman"), 12));
+    SetHelpTopic(lblPreview_, 36);
     // The frame is its own widget so it keeps its colour when the sample's changes.
     auto* frame = new QFrame(panel);
     frame->setFrameShape(QFrame::StyledPanel);
@@ -135,7 +147,9 @@ QWidget* TfrmMisc::BuildFontPanel() {
     grid->addWidget(cbName_, 0, 2);
     grid->addWidget(lblSize, 1, 1);
     grid->addWidget(cbSize_, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Styles"), panel), 2, 1);
+    auto* lblStyles = new QLabel(QStringLiteral("Styles"), panel);
+    SetHelpTopic(lblStyles, 37);
+    grid->addWidget(lblStyles, 2, 1);
     grid->addLayout(styles, 2, 2);
     grid->addWidget(frame, 3, 0, 1, 3);
     grid->setRowStretch(3, 1);
@@ -165,11 +179,13 @@ QWidget* TfrmMisc::BuildMetaPanel() {
 
     auto* explanation = new QLabel(Text(kMetaExplanation), panel);
     explanation->setWordWrap(true);
+    SetHelpTopic(explanation, 12);
 
     txtMetaContent_ = new QLineEdit(panel);
     txtMetaContent_->setObjectName(QStringLiteral("txtMetaContent"));
     auto* lblContent = new QLabel(QStringLiteral("Meta &Content"), panel);
     lblContent->setBuddy(txtMetaContent_);
+    SetBoxHelp(lblContent, txtMetaContent_, 14);
 
     cbMetaName_ = new QComboBox(panel);
     cbMetaName_->setObjectName(QStringLiteral("cbMetaName"));
@@ -177,6 +193,7 @@ QWidget* TfrmMisc::BuildMetaPanel() {
     auto* lblName = new QLabel(QStringLiteral("Meta &Name (Right-click here for Meta Tag Tips)"), panel);
     lblName->setToolTip(Text(kMetaTips));
     lblName->setBuddy(cbMetaName_);
+    SetBoxHelp(lblName, cbMetaName_, 13);
 
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);

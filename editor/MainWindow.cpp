@@ -9,6 +9,7 @@
 #include "editor/PaletteList.h"
 #include "editor/panels/BlockPanel.h"
 #include "editor/startup/DesktopIntegration.h"
+#include "editor/startup/DialogHelp.h"
 #include "editor/startup/HelpContexts.h"
 #include "editor/startup/HelpTopics.h"
 #include "editor/startup/MainWindowHelp.h"
@@ -80,7 +81,11 @@ TfrmMain::TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& 
     }
     SetDocumentName(texts::Untitled, texts::Untitled);
     RegisterFileTypes(desktop);
-    InstallMainWindowHelp(*this, *new WhatsThisMenu(help_, this), *new HelpContexts(help_, this));
+    auto* whatsThis = new WhatsThisMenu(help_, this);
+    auto* contexts = new HelpContexts(help_, this);
+    InstallMainWindowHelp(*this, *whatsThis, *contexts);
+    // Goes with the menu, before the contexts it also uses.
+    new DialogHelp(*this, *whatsThis, *contexts, whatsThis);
 }
 
 void TfrmMain::mnuHelpAboutClick()

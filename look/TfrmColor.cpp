@@ -5,6 +5,7 @@
 #include "look/EyedropperCursor.h"
 #include "look/PaletteArea.h"
 #include "platform/Dialogs.h"
+#include "platform/HelpTopicTag.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -59,7 +60,11 @@ TfrmColor::TfrmColor(Dialogs& dialogs, const QString& programFolder, QWidget* pa
     cbPalette_ = new QComboBox(this);
     cbPalette_->setObjectName(QStringLiteral("cbPalette"));
     cbPalette_->setGeometry(262, 26, 190, 24);
-    Label(QStringLiteral("&Palette Name"), {262, 8, 190, 16}, this)->setBuddy(cbPalette_);
+    QLabel* paletteName = Label(QStringLiteral("&Palette Name"), {262, 8, 190, 16}, this);
+    paletteName->setBuddy(cbPalette_);
+    SetHelpTopic(paletteName, 45);
+    SetHelpContext(cbPalette_, 45);
+    SetHelpTopic(pbPalette_, 46);
 
     Label(QStringLiteral("RGB"), {384, 62, 36, 16}, this)->setAlignment(Qt::AlignCenter);
     Label(QStringLiteral("HEX"), {426, 62, 26, 16}, this)->setAlignment(Qt::AlignCenter);
@@ -75,12 +80,15 @@ TfrmColor::TfrmColor(Dialogs& dialogs, const QString& programFolder, QWidget* pa
         component->Bar()->setGeometry(280, y, 98, 17);
         component->Decimal()->setGeometry(384, y - 2, 36, 21);
         component->Hex()->setGeometry(426, y - 2, 26, 21);
+        SetHelpContext(component->Bar(), 41);
+        SetHelpContext(component->Decimal(), 44);
+        SetHelpContext(component->Hex(), 43);
         connect(component, &ColorComponent::Applied, this, [this] { ShowSample(BarsColor()); });
         *row.component = component;
         y += 28;
     }
 
-    Label(QStringLiteral("Sample"), {262, 166, 190, 16}, this);
+    SetHelpTopic(Label(QStringLiteral("Sample"), {262, 166, 190, 16}, this), 42);
     shpPreview_ = Filled(Qt::white, {262, 184, 190, 32}, this);
     shpPreview_->setObjectName(QStringLiteral("shpPreview"));
     shpPreview_->setFrameShape(QFrame::Box);

@@ -1,34 +1,34 @@
 #include "editor/startup/HelpContexts.h"
 
 #include "editor/startup/HelpSystem.h"
+#include "platform/HelpTopicTag.h"
 
 #include <QKeyEvent>
 #include <QWidget>
 
 namespace tarvin {
 
-namespace {
-
-constexpr const char* ContextProperty = "helpContext";
-
-} // namespace
-
 void HelpContexts::Set(QWidget* control, int topic)
 {
-    control->setProperty(ContextProperty, topic);
+    SetHelpContext(control, topic);
     control->installEventFilter(this);
 }
 
 int HelpContexts::ContextOf(const QWidget* control)
 {
-    return control->property(ContextProperty).toInt();
+    return HelpContextOf(control);
 }
 
 bool HelpContexts::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
+    return OpenOnF1(watched, event);
+}
+
+bool HelpContexts::OpenOnF1(const QObject* control, const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || static_cast<const QKeyEvent*>(event)->key() != Qt::Key_F1)
         return false;
-    const int topic = watched->property(ContextProperty).toInt();
+    const int topic = HelpContextOf(control);
     if (topic == 0)
         return false;
     help_.ShowTopic(topic);

@@ -17,6 +17,9 @@ public:
 
     void Set(QWidget* control, int topic);
     static int ContextOf(const QWidget* control);
+    // F1 pressed on control opens its context; false when the event is not
+    // F1 or the control carries no context.
+    bool OpenOnF1(const QObject* control, const QEvent* event);
 
 protected:
     // Key presses that the focused child leaves reach its parents here too.

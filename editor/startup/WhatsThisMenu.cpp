@@ -1,18 +1,13 @@
 #include "editor/startup/WhatsThisMenu.h"
 
 #include "editor/startup/HelpSystem.h"
+#include "platform/HelpTopicTag.h"
 
 #include <QCursor>
 #include <QMenu>
 #include <QWidget>
 
 namespace tarvin {
-
-namespace {
-
-constexpr const char* TopicProperty = "helpTopic";
-
-} // namespace
 
 WhatsThisMenu::WhatsThisMenu(HelpSystem& help, QObject* parent) : QObject(parent), help_(help)
 {
@@ -28,18 +23,22 @@ WhatsThisMenu::~WhatsThisMenu()
 
 void WhatsThisMenu::Attach(QWidget* control, int topic)
 {
-    control->setProperty(TopicProperty, topic);
+    SetHelpTopic(control, topic);
     control->setContextMenuPolicy(Qt::CustomContextMenu);
     // The cursor, not the event's point: scroll areas report viewport points.
-    connect(control, &QWidget::customContextMenuRequested, this, [this, control] {
-        popWhatsThisPopup(control, QCursor::pos());
-        popWhatsThis->popup(QCursor::pos());
-    });
+    connect(control, &QWidget::customContextMenuRequested, this,
+            [this, control] { Open(control, QCursor::pos()); });
+}
+
+void WhatsThisMenu::Open(QWidget* control, const QPoint& at)
+{
+    popWhatsThisPopup(control, at);
+    popWhatsThis->popup(at);
 }
 
 int WhatsThisMenu::TopicOf(const QWidget* control)
 {
-    return control->property(TopicProperty).toInt();
+    return HelpTopicOf(control);
 }
 
 void WhatsThisMenu::popWhatsThisPopup(QWidget* control, const QPoint& at)

@@ -22,6 +22,8 @@ public:
 
     // The menu becomes the control's popup menu.
     void Attach(QWidget* control, int topic);
+    // Opens the menu on control at a point on the screen.
+    void Open(QWidget* control, const QPoint& at);
     // The topic number a control carries, 0 for none.
     static int TopicOf(const QWidget* control);
 
