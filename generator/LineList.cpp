@@ -15,6 +15,12 @@ void LineList::SetText(std::string_view text)
     entries_ = SplitLines(text);
 }
 
+void LineList::AppendText(std::string_view text)
+{
+    for (std::string& line : SplitLines(text))
+        entries_.push_back(std::move(line));
+}
+
 const std::string& LineList::operator[](int index) const
 {
     if (index < 0 || index >= Count())

@@ -68,12 +68,24 @@ void AssemblePage(TPagelette& page, LineList& lines, const PageBuildOptions& opt
     if (marginTable) {
         pageText += FillTemplate(html::ThemeTable, {details.IndentMargin, std::to_string(600 - margin),
                                                     lines.Text(), CreditText(options)});
-    } else {
-        pageText += lines.Text();
-        pageText += CreditText(options);
+        pageText += html::PageEnd;
+        lines.SetText(pageText);
+        return;
     }
-    pageText += html::PageEnd;
-    lines.SetText(pageText);
+    // Without the table the blocks' lines go straight into the page, so a
+    // large page is not joined into one text and split again. Every piece
+    // ends at a line break, so splitting piece by piece gives the same lines.
+    LineList composed;
+    composed.AppendText(pageText);
+    for (const std::string& entry : lines.Entries()) {
+        composed.AppendText(entry);
+        // Read as text, each entry is followed by a line break of its own.
+        if (entry.empty() || entry.back() == '\r' || entry.back() == '\n')
+            composed.Add(std::string());
+    }
+    composed.AppendText(CreditText(options));
+    composed.AppendText(html::PageEnd);
+    lines = std::move(composed);
 }
 
 } // namespace

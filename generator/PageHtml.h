@@ -26,6 +26,8 @@ class LineList {
 public:
     std::string Text() const;
     void SetText(std::string_view text);
+    // Adds the lines of text as SetText reads them, after the present ones.
+    void AppendText(std::string_view text);
     void Add(std::string entry) { entries_.push_back(std::move(entry)); }
     void Clear() { entries_.clear(); }
     int Count() const { return static_cast<int>(entries_.size()); }
