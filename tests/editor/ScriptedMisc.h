@@ -2,6 +2,7 @@
 // The font, meta tag and bookmark dialog faces answered from queues.
 
 #include "editor/MiscDialogs.h"
+#include "support/ScriptedQueue.h"
 
 #include <gtest/gtest.h>
 
@@ -42,9 +43,7 @@ private:
             ADD_FAILURE() << "unscripted dialog";
             return std::nullopt;
         }
-        auto answer = queue.front();
-        queue.pop_front();
-        return answer;
+        return TakeFront(queue);
     }
 };
 

@@ -4,6 +4,7 @@
 // answered as cancelled (No for a Yes/No question, OK for a message).
 
 #include "platform/Dialogs.h"
+#include "support/ScriptedQueue.h"
 
 #include <gtest/gtest.h>
 
@@ -120,9 +121,7 @@ private:
             ADD_FAILURE() << "unscripted file dialog: " << request.title.toStdString();
             return std::nullopt;
         }
-        auto answer = files.front();
-        files.pop_front();
-        return answer;
+        return TakeFront(files);
     }
 };
 
