@@ -118,4 +118,27 @@ int StrToInt(std::string_view text)
     return value;
 }
 
+std::string FillTemplate(std::string_view pattern, std::initializer_list<std::string_view> args)
+{
+    std::string out;
+    out.reserve(pattern.size() + 64);
+    auto arg = args.begin();
+    std::size_t start = 0;
+    for (std::size_t pos; (pos = pattern.find('%', start)) != std::string_view::npos;) {
+        const bool placeholder = pos + 1 < pattern.size() && (pattern[pos + 1] == 's' || pattern[pos + 1] == 'd');
+        out.append(pattern.substr(start, placeholder ? pos - start : pos + 1 - start));
+        start = pos + 1;
+        if (!placeholder)
+            continue;
+        if (arg == args.end())
+            throw std::logic_error("Too few arguments for template: " + std::string(pattern));
+        out.append(*arg++);
+        ++start;
+    }
+    if (arg != args.end())
+        throw std::logic_error("Too many arguments for template: " + std::string(pattern));
+    out.append(pattern.substr(start));
+    return out;
+}
+
 } // namespace tarvin

@@ -2,6 +2,7 @@
 // Small byte-string helpers shared by the model, the generator and the windows.
 
 #include <stdexcept>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,11 @@ std::string JoinLines(const std::vector<std::string>& lines);
 
 // Reads a whole decimal integer (optional blanks in front, an optional sign,
 // digits, nothing after them); throws EConvertError for anything else.
+// Fills a printf-style template: each "%s" or "%d" takes the next argument,
+// copied in verbatim (a percent sign in an argument stays as it is). The form
+// markup and the page generator assemble all their HTML this way.
+std::string FillTemplate(std::string_view pattern, std::initializer_list<std::string_view> args);
+
 class EConvertError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;

@@ -6,6 +6,7 @@
 
 #include "document/Collection.h"
 #include "document/FormMarkup.h"
+#include "document/TextUtil.h"
 
 #include <array>
 

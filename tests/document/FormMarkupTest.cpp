@@ -1,4 +1,5 @@
 #include "document/FormMarkup.h"
+#include "document/TextUtil.h"
 
 #include "document/MakerAddresses.h"
 
