@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev nlohmann-json3-dev libjpeg-dev
   python3-pyftpdlib
+  perl
   xvfb xauth
 )
 
