@@ -69,41 +69,14 @@ sub handle_form {
     my ($names, $values) = parse_fields(read_request());
     my %config = map { $_ => $values->{$_} // '' } @config_fields;
     my $sender = first_sender($values);
-
-    for my $header (qw(recipient subject redirect)) {
-        refuse_line_breaks($header, $config{$header});
-    }
+    refuse_line_breaks($_, $config{$_}) for qw(recipient subject redirect);
     refuse_line_breaks('email', $sender);
-
     my @recipients = allowed_recipients($config{recipient});
-    my @fields = grep { !$is_config_field{$_} } @$names;
-    @fields = sort { lc $a cmp lc $b or $a cmp $b } @fields if $config{sort} eq 'alphabetic';
-    @fields = grep { $values->{$_} =~ /\S/ } @fields unless $config{print_blank_fields};
 
-    my %printable_config = (%config, email => $sender);
-    my @config_lines = map { "$_: " . printable($printable_config{$_}) }
-        grep { exists $printable_config{$_} } split_list($config{print_config});
-    my @field_lines = map { field_line($_, $values->{$_}) } @fields;
-    my @env_lines = map { "$_: " . printable($ENV{$_}) }
-        grep { $reportable{$_} && defined $ENV{$_} } split_list($config{env_report});
-
-    my @body;
-    push @body, 'Sent from: ' . printable($ENV{HTTP_REFERER}), '' if defined $ENV{HTTP_REFERER};
-    push @body, @config_lines, '' if @config_lines;
-    push @body, @field_lines;
-    push @body, '', @env_lines if @env_lines;
-
-    my $charset = is_utf8(join '', values %$values) ? 'UTF-8' : 'windows-1252';
-    my @headers = (
-        'To: ' . join(', ', @recipients),
-        'From: ' . ($mail_from ne '' ? $mail_from : $recipients[0]),
-        (is_address($sender) ? "Reply-To: $sender" : ()),
-        'Subject: ' . header_text($config{subject} =~ /\S/ ? printable($config{subject}) : $default_subject, $charset),
-        'MIME-Version: 1.0',
-        "Content-Type: text/plain; charset=$charset",
-        'Content-Transfer-Encoding: quoted-printable',
-    );
-    send_mail(join("\n", @headers) . "\n\n" . encode_qp(join("\n", @body) . "\n"));
+    # Browsers send a form in the page's encoding, which the page may not name.
+    my $charset = utf8::decode(my $all = join '', values %$values) ? 'UTF-8' : 'windows-1252';
+    send_mail(mail_headers(\@recipients, $sender, $config{subject}, $charset) . "\n\n"
+        . encode_qp(mail_body($names, $values, \%config, $sender)));
 
     my $target = redirect_target($config{redirect});
     if (defined $target) {
@@ -260,6 +233,41 @@ sub site_root {
 
 # --- The mail --------------------------------------------------------------
 
+sub mail_headers {
+    my ($recipients, $sender, $subject, $charset) = @_;
+    $subject = $subject =~ /\S/ ? printable($subject) : $default_subject;
+    return join "\n",
+        'To: ' . join(', ', @$recipients),
+        'From: ' . ($mail_from ne '' ? $mail_from : $recipients->[0]),
+        (is_address($sender) ? "Reply-To: $sender" : ()),
+        'Subject: ' . header_text($subject, $charset),
+        'MIME-Version: 1.0',
+        "Content-Type: text/plain; charset=$charset",
+        'Content-Transfer-Encoding: quoted-printable';
+}
+
+# The page the form came from, the configuration values print_config names,
+# the visitor's fields, and the server variables env_report names.
+sub mail_body {
+    my ($names, $values, $config, $sender) = @_;
+    my @fields = grep { !$is_config_field{$_} } @$names;
+    @fields = sort { lc $a cmp lc $b or $a cmp $b } @fields if $config->{sort} eq 'alphabetic';
+    @fields = grep { $values->{$_} =~ /\S/ } @fields unless $config->{print_blank_fields};
+
+    my %printable_config = (%$config, email => $sender);
+    my @config_lines = map { "$_: " . printable($printable_config{$_}) }
+        grep { exists $printable_config{$_} } split_list($config->{print_config});
+    my @env_lines = map { "$_: " . printable($ENV{$_}) }
+        grep { $reportable{$_} && defined $ENV{$_} } split_list($config->{env_report});
+
+    my @body;
+    push @body, 'Sent from: ' . printable($ENV{HTTP_REFERER}), '' if defined $ENV{HTTP_REFERER};
+    push @body, @config_lines, '' if @config_lines;
+    push @body, map { field_line($_, $values->{$_}) } @fields;
+    push @body, '', @env_lines if @env_lines;
+    return join("\n", @body) . "\n";
+}
+
 # One field as lines of the mail; the lines of a long answer are indented
 # under its name.
 sub field_line {
@@ -275,11 +283,6 @@ sub printable {
     $text =~ s/\r\n?/\n/g;
     $text =~ s/[\x00-\x08\x0b-\x1f\x7f]//g;
     return $text;
-}
-
-sub is_utf8 {
-    my ($bytes) = @_;
-    return utf8::decode($bytes);
 }
 
 # A header value as it may stand in a mail: plain ASCII as it is, anything
