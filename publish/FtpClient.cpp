@@ -1,48 +1,17 @@
 #include "publish/FtpClient.h"
 
-#include "publish/SocketEndpoint.h"
-#include "publish/SocketErrors.h"
+#include "publish/FtpClientText.h"
+#include "publish/VisibleText.h"
 
 #include <QMetaObject>
-#include <QTimer>
 
 #include <algorithm>
-#include <chrono>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace tarvin::publish {
 
-namespace {
+using namespace ftp_detail;
 
-// The class names that the built error texts show.
-std::string ExceptionClassName(const std::exception& e)
-{
-    if (dynamic_cast<const FtpException*>(&e))
-        return "FtpException";
-    if (dynamic_cast<const ESocketException*>(&e))
-        return "ESocketException";
-    return "Exception";
-}
-
-std::string WinsockErrorText(int error)
-{
-    return "500 " + SocketErrorDesc(error) + " (Winsock error #" + std::to_string(error) + ")";
-}
-
-// A reply that is not accepted must fail even when its code reads as 0.
-int FailureCode(int code) { return code != 0 ? code : 500; }
-
-std::int64_t NowMs()
-{
-    using namespace std::chrono;
-    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-}
-
-} // namespace
-
-TFtpClient::TFtpClient()
+TFtpClient::TFtpClient() : idle_([this] { IdleTimedOut(); })
 {
     control_.OnDnsLookupDone = [this](std::uint16_t error) { LookupDone(error); };
     control_.OnSessionConnected = [this](std::uint16_t error) { ControlConnected(error); };
@@ -65,7 +34,7 @@ void TFtpClient::SetState(TFtpState state)
 void TFtpClient::Display(const std::string& message)
 {
     if (OnDisplay)
-        OnDisplay(message);
+        OnDisplay(VisibleText(message));
 }
 
 void TFtpClient::CheckReady() const
@@ -98,7 +67,7 @@ void TFtpClient::Fail(int code, const std::string& message)
 
 void TFtpClient::RequestConnect() { RunSequence(TFtpRequest::rqConnect, {stOpen, stUser, stPass}); }
 
-void TFtpClient::RequestPut() { RunSequence(TFtpRequest::rqPut, {stPort, stStor}); }
+void TFtpClient::RequestPut() { RunSequence(TFtpRequest::rqPut, {stDataConnection, stStor}); }
 
 void TFtpClient::RequestCwd()
 {
@@ -121,6 +90,7 @@ void TFtpClient::RequestQuit()
     CloseLocalFile();
     sequenceActive_ = false;  // QUIT ends whatever was under way
     sequenceSteps_ = {};
+    requestError_ = 0;        // its outcome is its own, not that of the request before
     ExecCommand(TFtpRequest::rqQuit, "QUIT", {221}, &TFtpClient::CloseControl);
 }
 
@@ -148,6 +118,7 @@ void TFtpClient::SendCommand(std::string command)
     if (OnCommand)
         OnCommand(command);
     Display("> " + command);
+    idle_.Start(IdleTimeout);
     if (connected_)
         control_.SendText(command + "\r\n");
 }
@@ -201,8 +172,8 @@ void TFtpClient::NextStep()
                 throw FtpException("Password emtpy");
             ExecCommand(TFtpRequest::rqPass, "PASS " + PassWord, {230});
             return;
-        case stPort:
-            PortStep();
+        case stDataConnection:
+            DataConnectionStep();
             return;
         case stStor:
             StorStep();
@@ -227,6 +198,7 @@ void TFtpClient::FinishRequest(int error)
         return;
     }
     SetState(TFtpState::ftpsReady);
+    idle_.Stop();
     CloseDataSocket();
     CloseLocalFile();
     sequenceActive_ = false;
@@ -260,11 +232,13 @@ void TFtpClient::OpenStep()
     requestError_ = 0;
     userAnswered230_ = false;
     SetState(TFtpState::ftpsResolving);
+    idle_.Start(IdleTimeout);
     control_.DnsLookup(HostName);
 }
 
 void TFtpClient::LookupDone(int error)
 {
+    idle_.Touch();
     if (error != 0) {
         errorMessage_ = replyLine_ = WinsockErrorText(error);
         replyCode_ = requestError_ = 500;
@@ -288,6 +262,7 @@ void TFtpClient::ControlConnected(int error)
 {
     if (error == 0) {
         connected_ = true;
+        idle_.Touch();
         return;
     }
     errorMessage_ = replyLine_ = WinsockErrorText(error);
@@ -308,13 +283,16 @@ void TFtpClient::ControlDataAvailable()
     }
     if (count < 0)
         return;
+    idle_.Touch();
     replies_.Added(count);
     while (auto line = replies_.TakeLine(AcceptLF))
         HandleLine(*line);
 }
 
-void TFtpClient::HandleLine(const std::string& line)
+void TFtpClient::HandleLine(const std::string& received)
 {
+    // Server text is shown to the user: no control character gets through.
+    const std::string line = VisibleText(received);
     replyLine_ = line;
     const FtpReplyCode reply = ParseReplyCode(line);
     replyCode_ = reply.code;
@@ -383,6 +361,7 @@ void TFtpClient::ControlClosed(int error)
     const bool pending = !requestDone_ || sequenceActive_;
     if (!pending) {
         SetState(TFtpState::ftpsReady);
+        idle_.Stop();
         return;
     }
     // Only QUIT may end with the connection: anything else that loses it has failed.
@@ -409,244 +388,24 @@ void TFtpClient::ControlBgException(const std::exception& e)
     // Otherwise the socket is aborted next and the close finishes the request.
 }
 
-// ---- storing a file ------------------------------------------------------------
-
-void TFtpClient::PortStep()
+void TFtpClient::IdleTimedOut()
 {
-    CheckReady();
-    CheckConnected();
+    if (requestDone_ && !sequenceActive_)
+        return;
+    // Nothing came for too long: fail the request and drop both connections.
+    Fail(wsaeTimedOut, "500 Timed out: no reply or transfer progress for " + std::to_string(idle_.Seconds())
+                           + " seconds");
+    requestError_ = wsaeTimedOut;
+    sequenceActive_ = false;
     CloseDataSocket();
-    data_.OnDataAvailable = nullptr;
-    data_.OnDataSent = nullptr;
-    data_.OnSessionClosed = nullptr;
-    // Some servers connect as soon as PORT arrives, before STOR: take the
-    // connection whenever it comes.
-    data_.OnSessionAvailable = [this](std::uint16_t) { DataSessionAvailable(); };
-    storAnswered_ = dataOpen_ = sendingStarted_ = endOfFile_ = finalReply_ = dataClosed_ = false;
-    startTick_ = 0;
-    closeError_ = 0;
-    ++transferId_;
-    data_.SetProto("tcp");
-    data_.SetAddr("0.0.0.0");
-    data_.SetPort("0");
-    data_.LingerOnOff = TSocketLingerOnOff::wsLingerOn;
-    data_.LingerTimeout = 10;
-    data_.Listen();
-    const int port = data_.LocalEndpoint().port;
-    std::string address = "127,0,0,1";
-    if (control_.Addr() != "127.0.0.1") {
-        address = control_.LocalEndpoint().addr;
-        std::replace(address.begin(), address.end(), '.', ',');
+    CloseLocalFile();
+    control_.CancelLookup();
+    if (ControlOpen()) {
+        control_.Abort();  // the close finishes the request
+        return;
     }
-    byteCount_ = 0;
-    ExecCommand(TFtpRequest::rqPort,
-                "PORT " + address + "," + std::to_string(port / 256) + "," + std::to_string(port % 256), {200, 227});
-}
-
-void TFtpClient::StorStep()
-{
-    if (!connected_)
-        throw FtpException("STOR/APPE: not connected");
-    if (LocalFileName.empty())
-        throw FtpException("LocalFileName empty");
-    CheckCommandText(HostFileName);
     requestDone_ = false;
-    errorMessage_.clear();
-    bool cancel = false;
-    if (OnReadyToTransmit)
-        OnReadyToTransmit(cancel);
-    if (cancel) {
-        Fail(426, "426 Transmit cancelled by application");
-        FinishRequest(426);
-        return;
-    }
-    localFile_.setFileName(QString::fromStdString(LocalFileName));
-    if (!localFile_.open(QIODevice::ReadOnly)) {
-        Fail(426, "426 Unable to open local file " + LocalFileName);
-        CloseDataSocket();
-        FinishRequest(426);
-        return;
-    }
-    SetState(TFtpState::ftpsWaitingReply);
-    next_ = &TFtpClient::FirstStorReply;
-    SendCommand("STOR " + HostFileName);
-}
-
-void TFtpClient::FirstStorReply()
-{
-    if (replyCode_ == 150 || replyCode_ == 125) {
-        storAnswered_ = true;
-        next_ = &TFtpClient::LastStorReply;
-        if (dataOpen_ && !sendingStarted_)
-            QueueStartSending();
-        return;
-    }
-    errorMessage_ = replyLine_;
-    CloseDataSocket();
-    CloseLocalFile();
-    FinishRequest(FailureCode(replyCode_));
-}
-
-void TFtpClient::LastStorReply()
-{
-    if (replyCode_ == 226 || replyCode_ == 250) {
-        finalReply_ = true;
-        if (dataClosed_)
-            FinishTransfer();
-        return;
-    }
-    errorMessage_ = replyLine_;
-    CloseLocalFile();
-    CloseDataSocket();
-    Display("! STOR Failed");
-    FinishRequest(FailureCode(replyCode_));
-}
-
-namespace {
-
-std::string PeerAddressOf(int handle)
-{
-    sockaddr_in address{};
-    socklen_t size = sizeof address;
-    if (::getpeername(handle, reinterpret_cast<sockaddr*>(&address), &size) != 0)
-        return {};
-    return DottedAddress(address.sin_addr);
-}
-
-} // namespace
-
-void TFtpClient::DataSessionAvailable()
-{
-    const int handle = data_.Accept();
-    if (handle < 0)
-        return;
-    // Only the server may take the file: a connection from any other host
-    // is turned away and the port keeps listening for the server's own.
-    if (PeerAddressOf(handle) != control_.PeerAddr()) {
-        ::close(handle);
-        Display("! Data connection from another host refused");
-        return;
-    }
-    data_.Close();  // the listening socket; its close handler was cleared at PORT
-    data_.LingerOnOff = TSocketLingerOnOff::wsLingerOff;
-    data_.LingerTimeout = 10;
-    data_.Dup(handle);
-    data_.OnDataAvailable = [this](std::uint16_t) {
-        char scratch[2048];
-        data_.Receive(scratch, sizeof scratch);
-    };
-    data_.OnDataSent = [this](std::uint16_t) { SendNextBlock(); };
-    data_.OnSessionClosed = [this](std::uint16_t error) { DataClosed(error); };
-    dataOpen_ = true;
-    if (storAnswered_ && !sendingStarted_)
-        QueueStartSending();
-}
-
-void TFtpClient::QueueStartSending()
-{
-    sendingStarted_ = true;
-    const std::uint64_t id = transferId_;
-    QMetaObject::invokeMethod(&queue_, [this, id] {
-        if (id != transferId_)
-            return;
-        startTick_ = NowMs();
-        try {
-            SendNextBlock();
-        } catch (const std::exception& e) {
-            Fail(426, "426 " + ExceptionClassName(e) + ": " + e.what());
-            closeError_ = 426;
-            CloseDataSocket();
-        }
-    }, Qt::QueuedConnection);
-}
-
-void TFtpClient::SendNextBlock()
-{
-    if (!localFile_.isOpen())
-        return;
-    bool abort = false;
-    if (OnProgress)
-        OnProgress(static_cast<int>(std::min<std::int64_t>(byteCount_, INT32_MAX)), abort);
-    if (abort) {
-        Display("! Abort requested");
-        closeError_ = 426;
-        errorMessage_ = "426 Transmit aborted by application";
-        CloseDataSocket();
-        return;
-    }
-    if (endOfFile_)
-        return;
-    const qint64 count = localFile_.read(sendBuffer_.data(), BlockSize);
-    if (count < 0) {
-        Display("! Error reading file");
-        closeError_ = 426;
-        errorMessage_ = "426 Unable to read local file " + LocalFileName;
-        CloseDataSocket();
-        return;
-    }
-    if (count > 0) {
-        byteCount_ += count;
-        data_.Send(sendBuffer_.data(), static_cast<int>(count));
-        return;
-    }
-    endOfFile_ = true;
-    // The close follows the last block after a short pause, without blocking the loop.
-    const std::uint64_t id = transferId_;
-    QTimer::singleShot(100, &queue_, [this, id] {
-        if (id == transferId_ && data_.State() == TSocketState::wsConnected)
-            data_.CloseLater();
-    });
-}
-
-void TFtpClient::DataClosed(int error)
-{
-    CloseLocalFile();
-    dataClosed_ = true;
-    if (error != 0 && closeError_ == 0) {
-        Display("! Error #" + std::to_string(error) + " sending data");
-        closeError_ = error;
-        errorMessage_ = WinsockErrorText(error);
-    }
-    if (finalReply_ && !requestDone_)
-        FinishTransfer();
-}
-
-void TFtpClient::FinishTransfer()
-{
-    TraceStatistics();
-    if (closeError_ == 0 && !endOfFile_) {
-        // The data connection ended before the whole file went out.
-        closeError_ = 426;
-        errorMessage_ = "426 Data connection closed before the end of " + LocalFileName;
-    }
-    FinishRequest(closeError_);
-}
-
-void TFtpClient::TraceStatistics()
-{
-    stopTick_ = NowMs();
-    if (startTick_ == 0)
-        startTick_ = stopTick_;
-    const std::int64_t elapsed = stopTick_ - startTick_;
-    std::string text = "! " + std::to_string(byteCount_) + " bytes received/sent in "
-                       + std::to_string(elapsed / 1000) + " seconds";
-    if (elapsed != 0) {
-        const std::int64_t rate = byteCount_ < 32768 ? byteCount_ * 1000 / elapsed : byteCount_ / elapsed * 1000;
-        text += " (" + std::to_string(rate) + " Bytes/sec)";
-    }
-    Display(text);
-}
-
-void TFtpClient::CloseLocalFile()
-{
-    if (localFile_.isOpen())
-        localFile_.close();
-}
-
-void TFtpClient::CloseDataSocket()
-{
-    if (data_.State() != TSocketState::wsClosed)
-        data_.Close();
+    FinishRequest(wsaeTimedOut);
 }
 
 } // namespace tarvin::publish

@@ -1,9 +1,12 @@
 #pragma once
-// A non-blocking FTP client (active data connections, uploads only). Each
-// request returns at once; its outcome arrives as one OnRequestDone event,
-// always delivered from the event loop after the client is ready again.
+// A non-blocking FTP client for uploads, with active or passive data
+// connections. Each request returns at once; its outcome arrives as one
+// OnRequestDone event, always delivered from the event loop after the client
+// is ready again. A request that sees no reply and no transfer progress for
+// IdleTimeout seconds fails and closes both connections.
 
 #include "publish/FtpReplyBuffer.h"
+#include "publish/IdleWatch.h"
 #include "publish/WSocket.h"
 
 #include <QFile>
@@ -36,6 +39,9 @@ enum class TFtpRequest {
 class TFtpClient {
 public:
     static constexpr int BlockSize = 1514;
+    // Blocks sent in one go while the data socket takes them without waiting.
+    static constexpr int BlocksPerBurst = 43;
+    static constexpr int DefaultIdleTimeout = 60;
 
     std::string HostName;
     std::string Port = "ftp";
@@ -46,6 +52,8 @@ public:
     std::string LocalFileName;
     bool Binary = true;
     bool AcceptLF = true;       // a reply line may end with LF alone
+    bool Passive = false;       // the client connects the data connection (EPSV, else PASV)
+    int IdleTimeout = DefaultIdleTimeout;  // seconds without reply or progress before a request fails
 
     std::function<void(TFtpRequest rqType, std::uint16_t error)> OnRequestDone;
     std::function<void(int count, bool& abort)> OnProgress;
@@ -59,7 +67,7 @@ public:
     std::function<void(const std::exception& e)> OnBgException;
 
     TFtpClient();
-    ~TFtpClient();
+    virtual ~TFtpClient();
     TFtpClient(const TFtpClient&) = delete;
     TFtpClient& operator=(const TFtpClient&) = delete;
 
@@ -78,8 +86,12 @@ public:
     void RequestPut();
     void RequestQuit();
 
+protected:
+    // The address an accepted active data connection comes from.
+    virtual std::string DataPeerAddress(int handle) const;
+
 private:
-    enum Step { stOpen, stUser, stPass, stPort, stStor, stCount };
+    enum Step { stOpen, stUser, stPass, stDataConnection, stStor, stCount };
     using ReplyHandler = void (TFtpClient::*)();
 
     void SetState(TFtpState state);
@@ -96,8 +108,18 @@ private:
     void FinishRequest(int error);
     void DeliverRequestDone(int error);
 
+    void IdleTimedOut();
+
     void OpenStep();
+    void DataConnectionStep();
+    void PrepareTransfer();
     void PortStep();
+    void EpsvStep();
+    void EpsvReply();
+    void PasvReply();
+    void ConnectPassive(const std::string& address, int port);
+    void PassiveConnected(int error);
+    void DataConnectionOpened();
     void StorStep();
     void LookupDone(int error);
     void ControlConnected(int error);
@@ -112,6 +134,7 @@ private:
     void LastStorReply();
 
     void DataSessionAvailable();
+    void RefuseDataConnection(const std::string& peer);
     void QueueStartSending();
     void SendNextBlock();
     void FinishTransfer();
@@ -119,8 +142,10 @@ private:
     void CloseLocalFile();
     void CloseDataSocket();
     void TraceStatistics();
+    void ScheduleDataClose();
 
     QObject queue_;  // context of the client's own queued events
+    IdleWatch idle_;
     TWSocket control_;
     TWSocket data_;
     TFtpState state_ = TFtpState::ftpsReady;
@@ -144,7 +169,7 @@ private:
     std::int64_t byteCount_ = 0;
     std::int64_t startTick_ = 0;
     std::int64_t stopTick_ = 0;
-    std::array<char, BlockSize> sendBuffer_{};
+    std::vector<char> sendBuffer_;  // one burst of blocks
     std::uint64_t transferId_ = 0;  // tells timers of an older transfer apart
     bool storAnswered_ = false;
     bool dataOpen_ = false;

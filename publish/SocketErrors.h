@@ -12,6 +12,7 @@ inline constexpr int wsaeNotSock = 10038;
 inline constexpr int wsaeConnAborted = 10053;
 inline constexpr int wsaeConnReset = 10054;
 inline constexpr int wsaeNotConn = 10057;
+inline constexpr int wsaeTimedOut = 10060;
 inline constexpr int wsaHostNotFound = 11001;
 inline constexpr int wsaNoRecovery = 11003;
 

@@ -191,6 +191,7 @@ void TWSocket::Adopt(int handle, bool readEnabled, bool writeEnabled)
     handle_ = handle;
     ++connectionId_;
     closeNotified_ = false;
+    dataSentQueued_ = false;
     const std::uint64_t id = connectionId_;
     readNotifier_ = new QSocketNotifier(handle, QSocketNotifier::Read, &queue_);
     writeNotifier_ = new QSocketNotifier(handle, QSocketNotifier::Write, &queue_);
@@ -475,10 +476,17 @@ void TWSocket::TryToSend()
 
 void TWSocket::QueueDataSent()
 {
-    // OnDataSent never runs inside Send: the caller finishes first.
+    // OnDataSent never runs inside Send: the caller finishes first. Sends that
+    // follow before it runs share the one event.
+    if (dataSentQueued_)
+        return;
+    dataSentQueued_ = true;
     const std::uint64_t id = connectionId_;
     QMetaObject::invokeMethod(&queue_, [this, id] {
-        if (id == connectionId_ && sendBuffer_.empty())
+        if (id != connectionId_)
+            return;
+        dataSentQueued_ = false;
+        if (sendBuffer_.empty())
             FromLoop([this] { Raise(OnDataSent, 0); });
     }, Qt::QueuedConnection);
 }

@@ -75,6 +75,8 @@ public:
     int Accept();
     void Dup(int handle);
     int Send(const void* data, int length);
+    // True when the send buffer is empty: everything handed to Send has gone to the platform.
+    bool AllSent() const { return sendBuffer_.empty(); }
     int SendText(const std::string& text);
     int Receive(void* buffer, int size);
     SocketEndpoint LocalEndpoint() const;
@@ -124,6 +126,7 @@ private:
     std::vector<std::string> dnsResultList_;
     int lookupId_ = -1;
     bool closeNotified_ = false;
+    bool dataSentQueued_ = false;  // one queued OnDataSent at a time, however many Sends
     bool destroying_ = false;
     std::deque<Chunk> sendBuffer_;
     QSocketNotifier* readNotifier_ = nullptr;
