@@ -1,5 +1,6 @@
 #include "publish/ProfileStore.h"
 
+#include "publish/OwnerOnlyFiles.h"
 #include "publish/ProfilePassword.h"
 
 #include <QDir>
@@ -28,6 +29,13 @@ std::string ReadProfileValue(const QSettings& settings, const char* key, const Q
 {
     const QString value = settings.value(key, byDefault + QChar(u'\0')).toString();
     return value.left(value.indexOf(QChar(u'\0'))).toStdString();
+}
+
+int ReadTimeoutValue(const QSettings& settings)
+{
+    bool ok = false;
+    const int seconds = QString::fromStdString(ReadProfileValue(settings, "Timeout", {})).toInt(&ok);
+    return ok && seconds > 0 ? seconds : ServerProfile{}.Timeout;
 }
 
 } // namespace
@@ -82,6 +90,8 @@ ServerProfile ProfileStore::LoadProfile(const std::string& name) const
     profile.HostName = ReadProfileValue(settings, "Host", {});
     profile.HostDirName = ReadProfileValue(settings, "InitialDir", {});
     profile.Port = ReadProfileValue(settings, "Port", QStringLiteral("21"));
+    profile.Passive = ReadProfileValue(settings, "Passive", {}) == "1";
+    profile.Timeout = ReadTimeoutValue(settings);
     return profile;
 }
 
@@ -104,6 +114,8 @@ void ProfileStore::SaveProfile(const std::string& name, const std::string& oldNa
     WriteProfileValue(settings, "Host", profile.HostName);
     WriteProfileValue(settings, "InitialDir", profile.HostDirName);
     WriteProfileValue(settings, "Port", profile.Port);
+    WriteProfileValue(settings, "Passive", profile.Passive ? "1" : "0");
+    WriteProfileValue(settings, "Timeout", std::to_string(profile.Timeout));
     settings.endGroup();
     Written(settings);
 }
@@ -119,7 +131,10 @@ void ProfileStore::DeleteProfile(const std::string& name)
 
 void ProfileStore::Written(QSettings& settings) const
 {
-    settings.sync();
+    {
+        const OwnerOnlyFiles privateFromTheStart;
+        settings.sync();
+    }
     if (settings.status() != QSettings::NoError)
         throw EProfileError("Unable to write the server profiles to " + file_.toStdString() + ".");
     QFile::setPermissions(file_, QFile::ReadOwner | QFile::WriteOwner);

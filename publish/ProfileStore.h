@@ -18,6 +18,8 @@ struct ServerProfile {
     std::string HostName;
     std::string HostDirName;  // stored as "InitialDir"
     std::string Port = "21";
+    bool Passive = false;     // stored as "Passive"; absent means active, as before the value existed
+    int Timeout = 60;         // stored as "Timeout": seconds without reply or progress before giving up
 };
 
 class EProfileError : public std::runtime_error {
@@ -34,7 +36,8 @@ public:
 
     std::vector<std::string> ListProfiles() const;
     bool Contains(const std::string& name) const;
-    // Missing values read as empty, a missing port as "21".
+    // Missing values read as empty, a missing port as "21", a missing or
+    // unusable "Passive" as active and "Timeout" as 60 seconds.
     ServerProfile LoadProfile(const std::string& name) const;
     // Removes the profile oldName first when it is not empty; throws
     // EProfileError for a name the store cannot keep or a failed write.

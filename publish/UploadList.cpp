@@ -1,5 +1,6 @@
 #include "publish/UploadList.h"
 
+#include "document/PictureName.h"
 #include "document/TextUtil.h"
 
 #include <algorithm>
@@ -26,19 +27,27 @@ bool UploadOrder(const std::string& a, const std::string& b)
 
 } // namespace
 
-std::vector<std::string> BuildUploadList(TPagelette& page, const std::string& programFolder)
+std::vector<std::string> BuildUploadList(TPagelette& page, const std::string& programFolder,
+                                         std::vector<std::string>* leftOut)
 {
     std::vector<std::string> files;
     auto& items = page.Page();
     for (int i = 0; i < items.Count(); ++i) {
         try {
             TPageItem& item = items.Items(i);
-            std::string path;
+            std::string folder, name;
             if (item.BlockType == TBlockType::btPageProperties && !item.PagePropertiesBlock().Background.empty())
-                path = programFolder + "Upload/backgrounds/" + item.PagePropertiesBlock().Background;
+                folder = "Upload/backgrounds/", name = item.PagePropertiesBlock().Background;
             else if (item.BlockType == TBlockType::btImage && !item.ImageBlock().FileName.empty())
-                path = programFolder + "Upload/images/" + item.ImageBlock().FileName;
-            if (!path.empty() && IsFile(path))
+                folder = "Upload/images/", name = item.ImageBlock().FileName;
+            if (name.empty())
+                continue;
+            if (!IsPlainFileName(name)) {
+                if (leftOut)
+                    leftOut->push_back("Left out of the upload: \"" + name + "\" is not a file name inside " + folder);
+                continue;
+            }
+            if (const std::string path = programFolder + folder + name; IsFile(path))
                 files.push_back(path);
         } catch (const std::exception&) {
             // An item that cannot be looked at is left out.
@@ -56,9 +65,9 @@ std::string PageFilePath(const std::string& documentName, const std::string& pro
 }
 
 std::vector<std::string> UploadListForPage(TPagelette& page, const std::string& documentName,
-                                           const std::string& programFolder)
+                                           const std::string& programFolder, std::vector<std::string>* leftOut)
 {
-    std::vector<std::string> files = BuildUploadList(page, programFolder);
+    std::vector<std::string> files = BuildUploadList(page, programFolder, leftOut);
     const std::string pageFile = PageFilePath(documentName, programFolder);
     if (!pageFile.empty() && IsFile(pageFile))
         files.push_back(pageFile);

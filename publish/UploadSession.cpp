@@ -41,6 +41,11 @@ void UploadSession::Send(const ServerProfile& profile)
     ftp_.HostName = profile.HostName;
     ftp_.HostDirName = profile.HostDirName;
     ftp_.Port = profile.Port;
+    ftp_.Passive = profile.Passive;
+    ftp_.IdleTimeout = profile.Timeout;
+    folder_ = profile.HostDirName;
+    folderLevels_.clear();
+    askedToCreate_ = creatingLevel_ = false;
     if (ftp_.ControlOpen()) {
         // The QUIT under way resets the panel; the user presses the button again.
         SetLabel("Connected...");
@@ -53,12 +58,24 @@ void UploadSession::Send(const ServerProfile& profile)
 void UploadSession::RequestDone(TFtpRequest request, int error)
 {
     const bool ready = ftp_.State() == TFtpState::ftpsReady;
-    if (error == 550) {
+    if (request == TFtpRequest::rqQuit) {
+        // Whatever QUIT met, the session has already told its outcome.
+        prompts_.Busy(false);
+        ftp_.HostFileName.clear();
+        ftp_.LocalFileName.clear();
+        return;
+    }
+    // Only a folder that CWD cannot enter is missing; a refused STOR is not.
+    if (error == 550 && request == TFtpRequest::rqCwd && !askedToCreate_ && folderLevels_.empty()) {
         DirectoryMissing();
         return;
     }
+    if (error == 550 && request == TFtpRequest::rqCwd && !folderLevels_.empty() && !creatingLevel_) {
+        CreateFolderLevel();
+        return;
+    }
     if (error != 0) {
-        EndWithError(ftp_.ErrorMessage());
+        EndWithError(ErrorText(request));
         return;
     }
     switch (request) {
@@ -70,6 +87,8 @@ void UploadSession::RequestDone(TFtpRequest request, int error)
             Start([this] { ftp_.RequestCwd(); });
         break;
     case TFtpRequest::rqCwd:
+        FolderChanged();
+        break;
     case TFtpRequest::rqPwd:
         SetLabel("Finding Initial Directory...");
         if (ready)
@@ -94,13 +113,8 @@ void UploadSession::RequestDone(TFtpRequest request, int error)
         }
         break;
     case TFtpRequest::rqMkd:
-        if (ready)
-            Start([this] { ftp_.RequestCwd(); });
-        break;
-    case TFtpRequest::rqQuit:
-        prompts_.Busy(false);
-        ftp_.HostFileName.clear();
-        ftp_.LocalFileName.clear();
+        creatingLevel_ = true;
+        ChangeToFolderLevel();
         break;
     default:
         break;
@@ -109,16 +123,75 @@ void UploadSession::RequestDone(TFtpRequest request, int error)
 
 void UploadSession::DirectoryMissing()
 {
-    const bool ready = ftp_.State() == TFtpState::ftpsReady;
+    askedToCreate_ = true;
     if (!prompts_.AskYesNo("Host Directory Does not exist. Do you want to create it?")) {
         Quit();
         return;
     }
-    if (ready) {
-        ftp_.HostFileName = ftp_.HostDirName;
-        SetLabel("Making Directory...");
-        Start([this] { ftp_.RequestMkd(); });
+    // From the folder where the failed CWD left us, walk down the path: enter
+    // each level that exists, create each one that does not.
+    folderLevels_.clear();
+    if (folder_.front() == '/')
+        folderLevels_.push_back("/");
+    std::size_t start = 0;
+    while (start <= folder_.size()) {
+        const std::size_t end = std::min(folder_.find('/', start), folder_.size());
+        if (end > start)
+            folderLevels_.push_back(folder_.substr(start, end - start));
+        start = end + 1;
     }
+    folderLevel_ = 0;
+    creatingLevel_ = false;
+    WalkFolderLevel();
+}
+
+void UploadSession::WalkFolderLevel()
+{
+    // The whole path failed, so when every parent exists the last level does not.
+    if (creatingLevel_ || folderLevel_ + 1 == folderLevels_.size())
+        CreateFolderLevel();
+    else
+        ChangeToFolderLevel();
+}
+
+void UploadSession::ChangeToFolderLevel()
+{
+    if (ftp_.State() != TFtpState::ftpsReady)
+        return;
+    ftp_.HostDirName = folderLevels_[folderLevel_];
+    Start([this] { ftp_.RequestCwd(); });
+}
+
+void UploadSession::CreateFolderLevel()
+{
+    // Below a level that had to be created nothing exists: no CWD to try first.
+    creatingLevel_ = true;
+    if (ftp_.State() != TFtpState::ftpsReady)
+        return;
+    ftp_.HostFileName = folderLevels_[folderLevel_];
+    SetLabel("Making Directory...");
+    Start([this] { ftp_.RequestMkd(); });
+}
+
+void UploadSession::FolderChanged()
+{
+    if (!folderLevels_.empty() && ++folderLevel_ < folderLevels_.size()) {
+        WalkFolderLevel();
+        return;
+    }
+    ftp_.HostDirName = folder_;
+    SetLabel("Finding Initial Directory...");
+    if (ftp_.State() == TFtpState::ftpsReady)
+        Start([this] { ftp_.RequestTypeSet(); });
+}
+
+std::string UploadSession::ErrorText(TFtpRequest request) const
+{
+    // A refused file names itself, so the user knows which one did not arrive.
+    const std::string& message = ftp_.ErrorMessage();
+    if (request == TFtpRequest::rqPut && message.find(ftp_.HostFileName) == std::string::npos)
+        return message + " (" + ftp_.HostFileName + ")";
+    return message;
 }
 
 void UploadSession::TakeNextFile()

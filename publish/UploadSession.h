@@ -1,7 +1,8 @@
 #pragma once
 // One upload: connect and log in, change to the profile's folder (creating it
-// on request), binary type, one STOR per file from the last to the first, QUIT.
-// Driven by the FTP client's completion events; reports through the prompts.
+// and any missing parents on request, asking once), binary type, one STOR per
+// file from the last to the first, QUIT. Driven by the FTP client's completion
+// events; reports through the prompts, one error per session.
 
 #include "publish/FtpClient.h"
 #include "publish/ProfileStore.h"
@@ -30,6 +31,11 @@ public:
 private:
     void RequestDone(TFtpRequest request, int error);
     void DirectoryMissing();
+    void FolderChanged();
+    void WalkFolderLevel();
+    void CreateFolderLevel();
+    void ChangeToFolderLevel();
+    std::string ErrorText(TFtpRequest request) const;
     void Progress(int count);
     void TakeNextFile();
     void SetLabel(const std::string& label);
@@ -42,6 +48,11 @@ private:
     UploadPrompts& prompts_;
     int remainingFiles_ = 0;
     std::string label_;
+    std::string folder_;                     // the profile's folder
+    std::vector<std::string> folderLevels_;  // its parts, walked one by one once it was missing
+    std::size_t folderLevel_ = 0;
+    bool askedToCreate_ = false;
+    bool creatingLevel_ = false;
 };
 
 } // namespace tarvin::publish

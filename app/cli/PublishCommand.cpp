@@ -7,10 +7,10 @@
 #include "document/TextUtil.h"
 #include "publish/UploadList.h"
 #include "publish/UploadSession.h"
+#include "publish/VisibleText.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdlib>
@@ -36,18 +36,45 @@ constexpr const char* PublishUsage =
     "  --profile         use a stored server profile instead\n"
     "Options:\n"
     "  --program-folder  the program folder (default: the executable's folder)\n"
-    "  --create-dir      create a missing remote folder (otherwise the upload stops)\n"
+    "  --passive         passive data connections (EPSV, else PASV): works behind routers and firewalls\n"
+    "  --active          active data connections (PORT); the default without a profile\n"
+    "                    (with a profile, the default is the profile's setting)\n"
+    "  --create-dir      create a missing remote folder and its parents (otherwise the upload stops)\n"
     "  --trace           print the FTP conversation (the password is hidden)\n"
-    "  --timeout         seconds before giving up (default 60)\n";
+    "  --timeout         give up after this many seconds without a reply or transfer progress\n"
+    "                    (default: the profile's setting, else 60)\n";
 
 constexpr const char* ProfilesUsage =
     "Usage: tarvin-cli profiles list\n"
     "       tarvin-cli profiles add NAME --host H [--port P] [--user U] [--password-env VAR] [--dir D]\n"
+    "                                    [--passive | --active] [--timeout SECONDS]\n"
     "       tarvin-cli profiles remove NAME\n"
     "Lists, adds or removes the server profiles of the upload wizard.\n";
 
 constexpr int ProgressIntervalMs = 500;
 constexpr int MaxTimeoutSeconds = 24 * 3600;
+
+// --passive or --active when given; otherwise the profile keeps its own setting.
+void ApplyDataConnectionOptions(const ParsedOptions& options, ServerProfile& profile)
+{
+    if (options.Flag("--passive") && options.Flag("--active"))
+        throw UsageError("--passive and --active exclude each other");
+    if (options.Flag("--passive"))
+        profile.Passive = true;
+    if (options.Flag("--active"))
+        profile.Passive = false;
+    if (const auto text = options.Value("--timeout")) {
+        try {
+            const int seconds = StrToInt(*text);
+            if (seconds > 0 && seconds <= MaxTimeoutSeconds) {
+                profile.Timeout = seconds;
+                return;
+            }
+        } catch (const EConvertError&) {
+        }
+        throw UsageError("--timeout needs a number of seconds from 1 to " + std::to_string(MaxTimeoutSeconds));
+    }
+}
 
 // The server settings given as options; the password only through the environment.
 ServerProfile ProfileFromOptions(const ParsedOptions& options)
@@ -63,6 +90,7 @@ ServerProfile ProfileFromOptions(const ParsedOptions& options)
             throw UsageError("the environment variable " + *variable + " is not set");
         profile.PassWord = password;
     }
+    ApplyDataConnectionOptions(options, profile);
     return profile;
 }
 
@@ -82,7 +110,7 @@ public:
         if (count && sinceProgress_.elapsed() < ProgressIntervalMs)
             return;
         sinceProgress_.restart();
-        context_.err << label << "\n";
+        context_.err << publish::VisibleText(label) << "\n";
     }
 
     void Busy(bool busy) override
@@ -93,7 +121,7 @@ public:
 
     bool AskYesNo(const std::string& question) override
     {
-        context_.err << question << (createDir_ ? " Yes" : " No") << "\n";
+        context_.err << publish::VisibleText(question) << (createDir_ ? " Yes" : " No") << "\n";
         if (!createDir_)
             declined_ = "Error " + ftp_.ErrorMessage();
         return createDir_;
@@ -101,13 +129,13 @@ public:
 
     void Warning(const std::string& text) override
     {
-        context_.err << (text.rfind("Error ", 0) == 0 ? text : "Error " + text) << "\n";
+        context_.err << publish::VisibleText(text.rfind("Error ", 0) == 0 ? text : "Error " + text) << "\n";
         failed = true;
     }
 
     void Information(const std::string& text) override
     {
-        context_.out << text << "\n";
+        context_.out << publish::VisibleText(text) << "\n";
         completed = true;
     }
 
@@ -170,19 +198,9 @@ ServerProfile ChosenProfile(const ParsedOptions& options)
     ProfileStore store(ProfileStore::DefaultSettingsFile());
     if (!store.Contains(*name))
         throw std::runtime_error("there is no server profile named '" + *name + "'");
-    return store.LoadProfile(*name);
-}
-
-int TimeoutSeconds(const ParsedOptions& options)
-{
-    const std::string text = options.Value("--timeout").value_or("60");
-    try {
-        const int seconds = StrToInt(text);
-        if (seconds > 0)
-            return seconds;
-    } catch (const EConvertError&) {
-    }
-    throw UsageError("--timeout needs a positive number of seconds");
+    ServerProfile profile = store.LoadProfile(*name);
+    ApplyDataConnectionOptions(options, profile);
+    return profile;
 }
 
 int Publish(CommandContext& context)
@@ -190,12 +208,11 @@ int Publish(CommandContext& context)
     const auto options = ParseOptions(
         context.args,
         {"--program-folder", "--host", "--port", "--user", "--password-env", "--dir", "--profile", "--timeout"},
-        {"--create-dir", "--trace"});
+        {"--create-dir", "--trace", "--passive", "--active"});
     if (options.positional.size() != 1)
         throw UsageError("expects one FILE");
     const std::string programFolder = FolderArgument(options.Value("--program-folder").value_or(context.programFolder));
     const ServerProfile profile = ChosenProfile(options);
-    const int timeout = TimeoutSeconds(options);
 
     const std::string documentName = PageDocument(options.positional[0], programFolder);
     auto read = ReadDocument(documentName);
@@ -210,38 +227,34 @@ int Publish(CommandContext& context)
     publish::TFtpClient ftp;
     CliPrompts prompts(context, ftp, options.Flag("--create-dir"));
     publish::UploadSession session(ftp, prompts);
-    session.Files = publish::UploadListForPage(*read.document, documentName, programFolder);
+    std::vector<std::string> leftOut;
+    session.Files = publish::UploadListForPage(*read.document, documentName, programFolder, &leftOut);
+    for (const std::string& line : leftOut)
+        context.err << publish::VisibleText(line) << "\n";
     if (options.Flag("--trace"))
         ftp.OnDisplay = [&](const std::string& line) {
             context.err << (line.rfind("> PASS ", 0) == 0 ? std::string("> PASS ****") : line) << "\n";
         };
 
-    bool timedOut = false;
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, [&] { timedOut = true; });
-    limit.start(std::min(timeout, MaxTimeoutSeconds) * 1000);
+    // The client's idle timeout ends every request that stalls, so the session always ends.
     session.Send(profile);
     const bool started = !prompts.failed;
-    while (started && !prompts.ended && !timedOut)
+    while (started && !prompts.ended)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    if (timedOut && !prompts.ended) {
-        context.err << "Error Timed out after " << timeout << " seconds.\n";
-        return 1;
-    }
     prompts.ReportDeclined();
     return prompts.completed && !prompts.failed ? 0 : 1;
 }
 
 int Profiles(CommandContext& context)
 {
-    const auto options = ParseOptions(context.args, {"--host", "--port", "--user", "--password-env", "--dir"}, {});
+    const auto options = ParseOptions(context.args, {"--host", "--port", "--user", "--password-env", "--dir", "--timeout"},
+                                      {"--passive", "--active"});
     const auto& words = options.positional;
     ProfileStore store(ProfileStore::DefaultSettingsFile());
     const std::string action = words.empty() ? "" : words[0];
     if (action == "list" && words.size() == 1) {
         for (const std::string& name : store.ListProfiles())
-            context.out << name << "\n";
+            context.out << publish::VisibleText(name) << "\n";
         return 0;
     }
     if (action == "add" && words.size() == 2) {
