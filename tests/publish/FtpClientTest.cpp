@@ -1,72 +1,10 @@
 // The FTP client against a scripted server on loopback: replies and orders
 // that real servers rarely produce, and servers that misbehave.
-#include "EventLoop.h"
+#include "FtpClientFixture.h"
 #include "PyFtpServer.h"
-#include "ScriptedFtpServer.h"
-
-#include "publish/FtpClient.h"
-
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include <fstream>
 
 namespace tarvin::publish::test {
 namespace {
-
-struct Outcome {
-    TFtpRequest request;
-    int error;
-};
-
-class FtpClientTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ftp.HostName = "127.0.0.1";
-        ftp.Port = std::to_string(server.Port());
-        ftp.UserName = "user";
-        ftp.PassWord = "pass";
-        ftp.OnRequestDone = [this](TFtpRequest request, std::uint16_t error) { done.push_back({request, error}); };
-        ftp.OnDisplay = [this](const std::string& line) { trace.push_back(line); };
-    }
-
-    // Runs one request to its OnRequestDone.
-    Outcome Run(void (TFtpClient::*request)())
-    {
-        const std::size_t before = done.size();
-        (ftp.*request)();
-        EXPECT_TRUE(RunUntil([&] { return done.size() > before; })) << "no OnRequestDone";
-        return done.size() > before ? done.back() : Outcome{TFtpRequest::rqNone, -1};
-    }
-
-    std::string WriteLocalFile(std::size_t size)
-    {
-        std::string bytes(size, '\0');
-        for (std::size_t i = 0; i < size; ++i)
-            bytes[i] = static_cast<char>(i * 7 + i / 251);
-        const std::string path = folder.path().toStdString() + "/local.bin";
-        std::ofstream(path, std::ios::binary) << bytes;
-        ftp.LocalFileName = path;
-        ftp.HostFileName = "remote.bin";
-        return bytes;
-    }
-
-    bool Traced(const std::string& start) const
-    {
-        for (const auto& line : trace)
-            if (line.rfind(start, 0) == 0)
-                return true;
-        return false;
-    }
-
-    ScriptedFtpServer server;
-    TFtpClient ftp;
-    QTemporaryDir folder;
-    std::vector<Outcome> done;
-    std::vector<std::string> trace;
-};
 
 TEST_F(FtpClientTest, MultiLineAndLfOnlyRepliesEndAtTheirLastLine)
 {
