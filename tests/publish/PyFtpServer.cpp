@@ -15,13 +15,41 @@ int FreeLoopbackPort()
     return probe.serverPort();
 }
 
-PyFtpServer::PyFtpServer()
+namespace {
+
+// pyftpdlib's own command line has no switch for refusing commands or for
+// masquerading, so the server is set up here.
+constexpr const char* ServerScript = R"(
+import sys
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.servers import FTPServer
+port, root, user, password, refused, masquerade = sys.argv[1:7]
+authorizer = DummyAuthorizer()
+authorizer.add_user(user, password, root, perm="elradfmwMT")
+class Handler(FTPHandler):
+    pass
+Handler.authorizer = authorizer
+Handler.proto_cmds = {name: value for name, value in FTPHandler.proto_cmds.items() if name not in refused.split(",")}
+if masquerade:
+    Handler.masquerade_address = masquerade
+FTPServer(("127.0.0.1", int(port)), Handler).serve_forever()
+)";
+
+} // namespace
+
+PyFtpServer::PyFtpServer(const PyFtpOptions& options)
 {
     port_ = FreeLoopbackPort();
+    QStringList refused;
+    if (options.passiveOnly)
+        refused << "PORT" << "EPRT";
+    if (options.noEpsv)
+        refused << "EPSV";
     process_.setStandardOutputFile(QProcess::nullDevice());
     process_.setStandardErrorFile(QProcess::nullDevice());
-    process_.start("/usr/bin/python3", {"-m", "pyftpdlib", "-i", "127.0.0.1", "-p", QString::number(port_),
-                                        "-d", root_.path(), "-u", User, "-P", Password, "-w"});
+    process_.start("/usr/bin/python3", {"-c", ServerScript, QString::number(port_), root_.path(), User, Password,
+                                        refused.join(','), QString::fromStdString(options.masquerade)});
     if (!process_.waitForStarted(5000))
         return;
     // Ready once it accepts a connection; give up after a few seconds.

@@ -9,12 +9,18 @@
 
 namespace tarvin::publish::test {
 
+struct PyFtpOptions {
+    bool passiveOnly = false;  // PORT and EPRT are refused as unknown commands
+    bool noEpsv = false;       // EPSV is refused, so clients fall back to PASV
+    std::string masquerade;    // the address PASV replies name instead of the server's
+};
+
 class PyFtpServer {
 public:
     static constexpr const char* User = "tester";
     static constexpr const char* Password = "s3cret";
 
-    PyFtpServer();
+    explicit PyFtpServer(const PyFtpOptions& options = {});
     ~PyFtpServer();
 
     bool Started() const { return started_; }

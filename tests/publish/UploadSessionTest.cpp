@@ -1,6 +1,7 @@
 // Whole upload sessions against Debian's pyftpdlib on loopback.
 #include "EventLoop.h"
 #include "PyFtpServer.h"
+#include "RecordingPrompts.h"
 
 #include "publish/UploadSession.h"
 
@@ -14,28 +15,6 @@
 
 namespace tarvin::publish::test {
 namespace {
-
-struct RecordingPrompts : UploadPrompts {
-    void Progress(const std::string& label) override { labels.push_back(label); }
-    void Busy(bool value) override
-    {
-        busy = value;
-        if (!value)
-            idleCount++;
-    }
-    bool AskYesNo(const std::string& question) override
-    {
-        questions.push_back(question);
-        return answerYes;
-    }
-    void Warning(const std::string& text) override { messages.push_back(text); }
-    void Information(const std::string& text) override { messages.push_back(text); }
-
-    std::vector<std::string> labels, questions, messages;
-    bool busy = false;
-    int idleCount = 0;
-    bool answerYes = false;
-};
 
 std::string ReadFile(const std::string& path)
 {
@@ -150,6 +129,55 @@ TEST_F(UploadSessionTest, EmptyAndLargeFilesArriveWhole)
     EXPECT_TRUE(ReadFile(Remote("empty.txt")).empty());
     EXPECT_TRUE(ReadFile(Remote("large.bin")) == large);
 }
+
+struct ModeCase {
+    const char* name;
+    PyFtpOptions server;
+    bool passive;
+    std::string outcome;  // the session's one message, or its start for an error
+};
+
+class DataConnectionModes : public ::testing::TestWithParam<ModeCase> {};
+
+TEST_P(DataConnectionModes, AgainstRealServerSetups)
+{
+    PyFtpServer server(GetParam().server);
+    ASSERT_TRUE(server.Started()) << "pyftpdlib did not start";
+    QTemporaryDir local;
+    const std::string path = local.path().toStdString() + "/page.html";
+    std::ofstream(path, std::ios::binary) << std::string(100000, 'p');
+    RecordingPrompts prompts;
+    TFtpClient ftp;
+    UploadSession session{ftp, prompts};
+    session.Files = {path};
+    ServerProfile profile{PyFtpServer::User, PyFtpServer::Password, "127.0.0.1", "", std::to_string(server.Port())};
+    profile.Passive = GetParam().passive;
+    std::vector<std::string> trace;
+    ftp.OnDisplay = [&](const std::string& line) { trace.push_back(line); };
+
+    session.Send(profile);
+    ASSERT_TRUE(RunUntil([&] { return prompts.idleCount > 0; }, 20000)) << "session did not end";
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].rfind(GetParam().outcome, 0), 0u) << prompts.messages[0];
+    if (GetParam().outcome == "Transfer Completed.") {
+        EXPECT_EQ(ReadFile(server.Root() + "page.html"), std::string(100000, 'p'));
+    }
+    if (!GetParam().server.masquerade.empty()) {
+        EXPECT_NE(std::find(trace.begin(), trace.end(),
+                            "! PASV names the private address " + GetParam().server.masquerade
+                                + "; using the server's address 127.0.0.1"),
+                  trace.end());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PyFtpdlib, DataConnectionModes,
+    ::testing::Values(ModeCase{"PassiveOnlyServerPassive", {true, false, ""}, true, "Transfer Completed."},
+                      ModeCase{"PassiveOnlyServerActive", {true, false, ""}, false,
+                               "Error 500 Command \"PORT\" not understood."},
+                      ModeCase{"MasqueradingServerWithoutEpsv", {false, true, "10.9.8.7"}, true, "Transfer Completed."},
+                      ModeCase{"PlainServerPassive", {}, true, "Transfer Completed."}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace tarvin::publish::test
