@@ -1,4 +1,5 @@
 // The profile store and the stored form of passwords.
+#include "publish/OwnerOnlyFiles.h"
 #include "publish/ProfilePassword.h"
 #include "publish/ProfileStore.h"
 
@@ -7,6 +8,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace tarvin::publish {
 namespace {
@@ -111,6 +114,41 @@ TEST_F(ProfileStoreTest, NamesThatWouldBreakTheStoreAreRefused)
     const auto names = store.ListProfiles();
     for (const std::string name : {"a=b", "[x]", "50% off", "semi;colon", "#hash", " spaced ", "\"quoted\""})
         EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
+}
+
+TEST_F(ProfileStoreTest, PassiveAndTimeoutAreKeptAndAbsentMeansActiveAnd60)
+{
+    ServerProfile profile;
+    profile.Passive = true;
+    profile.Timeout = 15;
+    store.SaveProfile("p", "", profile);
+    EXPECT_TRUE(store.LoadProfile("p").Passive);
+    EXPECT_EQ(store.LoadProfile("p").Timeout, 15);
+    {
+        // As a profile written before these values existed, or edited by hand.
+        QSettings settings(file, QSettings::IniFormat);
+        settings.remove("Profiles/p/Passive");
+        settings.setValue("Profiles/p/Timeout", QString("-3") + QChar(u'\0'));
+    }
+    EXPECT_FALSE(store.LoadProfile("p").Passive);
+    EXPECT_EQ(store.LoadProfile("p").Timeout, 60);
+    profile.Passive = false;
+    store.SaveProfile("p", "", profile);
+    EXPECT_FALSE(store.LoadProfile("p").Passive);
+}
+
+TEST(OwnerOnlyFilesTest, FilesMadeWhileItLivesArePrivateFromTheStart)
+{
+    QTemporaryDir folder;
+    const mode_t before = ::umask(022);
+    {
+        const OwnerOnlyFiles guard;
+        QSettings settings(folder.filePath("new.conf"), QSettings::IniFormat);
+        settings.setValue("a", 1);
+        settings.sync();
+    }
+    EXPECT_EQ(QFile::permissions(folder.filePath("new.conf")) & 0x0077, 0);
+    EXPECT_EQ(::umask(before), 022) << "the creation mask is back as it was";
 }
 
 } // namespace

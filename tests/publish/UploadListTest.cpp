@@ -63,5 +63,29 @@ TEST_F(UploadListTest, AnUntitledPageHasNoPageFile)
     EXPECT_EQ(PageFilePath("/x/My Big.page.tvd", program), program + "Upload/MyBig.page.html");
 }
 
+TEST_F(UploadListTest, NamesReachingOutsideThePictureFoldersAreLeftOutAndReported)
+{
+    // Every one of these files exists, so only the name keeps it out.
+    std::filesystem::create_directories(program + "outside");
+    std::filesystem::create_directories(program + "Upload/images/sub");
+    Touch("outside/id_rsa");
+    Touch("Upload/images/sub/a.gif");
+    Touch("Upload/images/ok.gif");
+    page.Page().Items(0).PagePropertiesBlock().Background = "../../outside/id_rsa";
+    for (const char* name : {"../../../outside/id_rsa", "sub/a.gif", "..\\..\\outside\\id_rsa", "..", ".",
+                             "/etc/passwd", "ok.gif"})
+        AddImage(name);
+    std::vector<std::string> leftOut;
+    EXPECT_EQ(BuildUploadList(page, program, &leftOut), (std::vector<std::string>{program + "Upload/images/ok.gif"}));
+    EXPECT_EQ(leftOut, (std::vector<std::string>{
+                           "Left out of the upload: \"../../outside/id_rsa\" is not a file name inside Upload/backgrounds/",
+                           "Left out of the upload: \"../../../outside/id_rsa\" is not a file name inside Upload/images/",
+                           "Left out of the upload: \"sub/a.gif\" is not a file name inside Upload/images/",
+                           "Left out of the upload: \"..\\..\\outside\\id_rsa\" is not a file name inside Upload/images/",
+                           "Left out of the upload: \"..\" is not a file name inside Upload/images/",
+                           "Left out of the upload: \".\" is not a file name inside Upload/images/",
+                           "Left out of the upload: \"/etc/passwd\" is not a file name inside Upload/images/"}));
+}
+
 } // namespace
 } // namespace tarvin::publish
