@@ -7,7 +7,9 @@
 #include "document/DocumentFile.h"
 #include "generator/PageHtml.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QTcpServer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -33,17 +35,25 @@ struct CliRun {
     std::string out, err;
 };
 
-CliRun Publish(const QStringList& arguments)
+// Runs tarvin-cli with its settings (the server profiles) under configHome.
+CliRun RunCli(const QStringList& arguments, const QString& configHome = {})
 {
     QProcess cli;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("TARVIN_TEST_PASSWORD", PyFtpServer::Password);
     environment.insert("TARVIN_WRONG_PASSWORD", "not-it");
+    if (!configHome.isEmpty())
+        environment.insert("XDG_CONFIG_HOME", configHome);
     cli.setProcessEnvironment(environment);
-    cli.start(TARVIN_CLI, QStringList{"publish"} + arguments);
+    cli.start(TARVIN_CLI, arguments);
     cli.waitForFinished(90000);
     return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1, cli.readAllStandardOutput().toStdString(),
             cli.readAllStandardError().toStdString()};
+}
+
+CliRun Publish(const QStringList& arguments, const QString& configHome = {})
+{
+    return RunCli(QStringList{"publish"} + arguments, configHome);
 }
 
 class PublishCli : public ::testing::Test {
@@ -118,6 +128,67 @@ TEST_F(PublishCli, FailuresEndWithAnErrorLine)
     const auto noHost = Publish({Document(), "--program-folder", QString::fromStdString(pf_)});
     EXPECT_NE(noHost.status, 0);
     EXPECT_FALSE(noHost.err.empty());
+}
+
+TEST_F(PublishCli, PassiveModeFromTheSwitchOrTheProfile)
+{
+    const auto run = Publish(QStringList{Document()} + Server() + QStringList{"--dir", "site", "--create-dir", "--passive",
+                                                                            "--trace"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("> EPSV"), std::string::npos);
+    EXPECT_EQ(run.err.find("> PORT"), std::string::npos);
+    for (const char* file : {"Upload/MyPage.html", "Upload/images/photo.jpg", "Upload/backgrounds/sky.gif"})
+        EXPECT_EQ(Contents(server_.Root() + "site/" + fs::path(file).filename().string()), Contents(pf_ + file)) << file;
+
+    const QString config = QString::fromStdString(pf_ + "config");
+    const auto added = RunCli({"profiles", "add", "Home", "--host", "127.0.0.1", "--port",
+                               QString::number(server_.Port()), "--user", PyFtpServer::User, "--password-env",
+                               "TARVIN_TEST_PASSWORD", "--dir", "site", "--passive", "--timeout", "30"},
+                              config);
+    ASSERT_EQ(added.status, 0) << added.err;
+    const QStringList withProfile{Document(), "--program-folder", QString::fromStdString(pf_), "--profile", "Home",
+                                  "--trace"};
+    const auto passive = Publish(withProfile, config);
+    EXPECT_EQ(passive.status, 0) << passive.err;
+    EXPECT_NE(passive.err.find("> EPSV"), std::string::npos);
+    const auto active = Publish(withProfile + QStringList{"--active"}, config);
+    EXPECT_EQ(active.status, 0) << active.err;
+    EXPECT_NE(active.err.find("> PORT"), std::string::npos);
+
+    const auto both = Publish(withProfile + QStringList{"--active", "--passive"}, config);
+    EXPECT_EQ(both.status, 2);
+}
+
+TEST_F(PublishCli, APictureNameReachingOutsideIsLeftOutAndReported)
+{
+    fs::create_directories(pf_ + "outside");
+    Write(pf_ + "outside/id_rsa", "PRIVATE KEY");
+    TPagelette page;
+    BuildDefaultPage(page);
+    page.Page().Items(1).ImageBlock().FileName = "../../outside/id_rsa";
+    ASSERT_TRUE(WriteDocument(pf_ + "TarvinFiles/My Page.tvd", page).Ok());
+    const auto run = Publish(QStringList{Document()} + Server() + QStringList{"--dir", "site", "--create-dir"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("Left out of the upload: \"../../outside/id_rsa\""), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(server_.Root() + "site/id_rsa"));
+    EXPECT_TRUE(fs::exists(server_.Root() + "site/MyPage.html"));
+}
+
+TEST_F(PublishCli, TimeoutEndsARunThatHearsNothingForThatLong)
+{
+    // Listens, so connections are made, but never answers: this test does not
+    // run the event loop while the command runs.
+    QTcpServer mute;
+    ASSERT_TRUE(mute.listen(QHostAddress::LocalHost, 0));
+    QStringList silent = Server();
+    silent[5] = QString::number(mute.serverPort());
+    silent[silent.indexOf("--timeout") + 1] = "1";
+    QElapsedTimer clock;
+    clock.start();
+    const auto run = Publish(QStringList{Document()} + silent);
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Connecting to 127.0.0.1...\nError 500 Timed out: no reply or transfer progress for 1 seconds\n");
 }
 
 } // namespace
