@@ -1,24 +1,35 @@
 #!/usr/bin/env bash
-# Uploads one 50 MB picture to pyftpdlib on 127.0.0.1, once with
-# tarvin-cli publish and once with curl in active mode, and prints both times.
-# Run by hand: bench/publish_bench.sh [path/to/tarvin-cli]
+# Uploads one 50 MB picture to FTP servers on 127.0.0.1, with tarvin-cli
+# publish and with curl -T, in active and in passive mode, and prints the
+# times and the ratio tarvin/curl for each mode. The servers: pyftpdlib, and
+# vsftpd when it is installed (the benchmark starts its own copy on a free
+# port; the tests do not need it). Run by hand:
+#   bench/publish_bench.sh [path/to/tarvin-cli] [runs, default 3]
 set -euo pipefail
 
 cli=${1:-$(dirname "$0")/../build/bin/tarvin-cli}
 cli=$(realpath "$cli")
+runs=${2:-3}
 size_mb=50
 work=$(mktemp -d)
 server_pid=
+stop_server() {
+    if [ -n "$server_pid" ]; then
+        kill "$server_pid" 2>/dev/null || true
+        wait "$server_pid" 2>/dev/null || true
+        server_pid=
+    fi
+}
 cleanup() {
-    [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
+    stop_server
     rm -rf "$work"
 }
 trap cleanup EXIT
 
 program="$work/program"
-root="$work/root"
-mkdir -p "$program/TarvinFiles" "$program/Upload/images" "$root/tarvin" "$root/curl"
-head -c $((size_mb * 1024 * 1024)) /dev/urandom > "$program/Upload/images/big.jpg"
+mkdir -p "$program/TarvinFiles" "$program/Upload/images"
+picture="$program/Upload/images/big.jpg"
+head -c $((size_mb * 1024 * 1024)) /dev/urandom > "$picture"
 
 # A page whose only picture is the big file, and no published HTML copy.
 "$cli" new "$program/TarvinFiles/bench.tvd"
@@ -34,32 +45,111 @@ json.dump(page, open(path, "w"))
 PY
 "$cli" import "$work/page.json" "$program/TarvinFiles/bench.tvd"
 
-port=$(/usr/bin/python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-export BENCH_FTP_PASSWORD=bench
-/usr/bin/python3 -m pyftpdlib -i 127.0.0.1 -p "$port" -d "$root" -u bench -P "$BENCH_FTP_PASSWORD" -w \
-    > "$work/server.log" 2>&1 &
-server_pid=$!
-for _ in $(seq 50); do
-    (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null && break
-    sleep 0.1
-done
-
+free_port() { /usr/bin/python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'; }
+wait_for_port() {
+    for _ in $(seq 50); do
+        (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null && return 0
+        sleep 0.1
+    done
+    echo "no server on port $1" >&2
+    return 1
+}
 milliseconds() { echo $(( $(date +%s%N) / 1000000 )); }
 
-start=$(milliseconds)
-"$cli" publish "$program/TarvinFiles/bench.tvd" --program-folder "$program" --host 127.0.0.1 --port "$port" \
-    --user bench --password-env BENCH_FTP_PASSWORD --dir tarvin --timeout 600 2> "$work/cli.log"
-tarvin_ms=$(( $(milliseconds) - start ))
+# bench_server NAME PORT USER ROOT: ROOT holds writable, empty folders named
+# tarvin-active-N, curl-active-N, tarvin-passive-N and curl-passive-N per run.
+bench_server() {
+    local name=$1 port=$2 user=$3 root=$4
+    printf 'machine 127.0.0.1 login %s password %s\n' "$user" "$BENCH_FTP_PASSWORD" > "$work/netrc"
+    printf 'upload of %d MB to %s on 127.0.0.1, %d runs (every copy checked byte for byte)\n' "$size_mb" "$name" "$runs"
+    for mode in active passive; do
+        local curl_mode=(-P 127.0.0.1)
+        [ "$mode" = passive ] && curl_mode=(--ftp-pasv)
+        local ratios=() times=()
+        for run in $(seq "$runs"); do
+            local start tarvin_ms curl_ms
+            start=$(milliseconds)
+            "$cli" publish "$program/TarvinFiles/bench.tvd" --program-folder "$program" --host 127.0.0.1 \
+                --port "$port" --user "$user" --password-env BENCH_FTP_PASSWORD --dir "tarvin-$mode-$run" \
+                "--$mode" > "$work/cli.log" 2>&1 || { cat "$work/cli.log" >&2; return 1; }
+            tarvin_ms=$(( $(milliseconds) - start ))
+            start=$(milliseconds)
+            curl -s -S --netrc-file "$work/netrc" "${curl_mode[@]}" -T "$picture" \
+                "ftp://127.0.0.1:$port/curl-$mode-$run/big.jpg"
+            curl_ms=$(( $(milliseconds) - start ))
+            cmp "$picture" "$root/tarvin-$mode-$run/big.jpg"
+            cmp "$picture" "$root/curl-$mode-$run/big.jpg"
+            rm -f "$root/tarvin-$mode-$run/big.jpg" "$root/curl-$mode-$run/big.jpg"
+            times+=("$tarvin_ms/$curl_ms")
+            ratios+=("$(/usr/bin/python3 -c "import sys; print('%.2f' % (int(sys.argv[1]) / max(int(sys.argv[2]), 1)))" \
+                "$tarvin_ms" "$curl_ms")")
+        done
+        printf '  %-7s tarvin/curl ms: %s\n' "$mode" "${times[*]}"
+        printf '  %-7s ratio tarvin/curl: %s' "$mode" "${ratios[*]}"
+        # The machine may be shared: the ratio of the medians is the figure to quote.
+        /usr/bin/python3 -c '
+import statistics, sys
+pairs = [tuple(map(int, t.split("/"))) for t in sys.argv[1:]]
+print("  (ratio of medians %.2f)" % (statistics.median(p[0] for p in pairs) / max(statistics.median(p[1] for p in pairs), 1)))
+' "${times[@]}"
+    done
+}
 
-printf 'machine 127.0.0.1 login bench password %s\n' "$BENCH_FTP_PASSWORD" > "$work/netrc"
-start=$(milliseconds)
-curl -s -S --netrc-file "$work/netrc" -P 127.0.0.1 -T "$program/Upload/images/big.jpg" \
-    "ftp://127.0.0.1:$port/curl/big.jpg"
-curl_ms=$(( $(milliseconds) - start ))
+make_folders() {
+    local root=$1 owner=${2:-}
+    for mode in active passive; do
+        for run in $(seq "$runs"); do
+            mkdir -p "$root/tarvin-$mode-$run" "$root/curl-$mode-$run"
+            if [ -n "$owner" ]; then chown "$owner" "$root/tarvin-$mode-$run" "$root/curl-$mode-$run"; fi
+        done
+    done
+}
 
-cmp "$program/Upload/images/big.jpg" "$root/tarvin/big.jpg"
-cmp "$program/Upload/images/big.jpg" "$root/curl/big.jpg"
-printf 'upload of %d MB to pyftpdlib on 127.0.0.1 (both copies checked byte for byte)\n' "$size_mb"
-printf '  tarvin-cli publish: %d ms\n' "$tarvin_ms"
-printf '  curl -P 127.0.0.1:  %d ms\n' "$curl_ms"
-/usr/bin/python3 -c "import sys; print('  ratio tarvin/curl:  %.2f' % (int(sys.argv[1]) / max(int(sys.argv[2]), 1)))" "$tarvin_ms" "$curl_ms"
+export BENCH_FTP_PASSWORD=bench
+
+# pyftpdlib
+root="$work/pyftpdlib"
+make_folders "$root"
+port=$(free_port)
+/usr/bin/python3 -m pyftpdlib -i 127.0.0.1 -p "$port" -d "$root" -u bench -P "$BENCH_FTP_PASSWORD" -w \
+    > "$work/pyftpdlib.log" 2>&1 &
+server_pid=$!
+wait_for_port "$port"
+bench_server pyftpdlib "$port" bench "$root"
+stop_server
+
+# vsftpd, anonymous uploads into folders owned by its "ftp" user
+if [ -x /usr/sbin/vsftpd ] && id ftp > /dev/null 2>&1 && [ "$(id -u)" -eq 0 ]; then
+    root="$work/vsftpd"
+    mkdir -p "$root" "$work/vsftpd-empty"
+    chmod 755 "$work" "$root"
+    make_folders "$root" ftp
+    port=$(free_port)
+    cat > "$work/vsftpd.conf" <<CONF
+listen=YES
+listen_ipv6=NO
+listen_address=127.0.0.1
+listen_port=$port
+background=NO
+anonymous_enable=YES
+no_anon_password=YES
+local_enable=NO
+write_enable=YES
+anon_upload_enable=YES
+anon_root=$root
+secure_chroot_dir=$work/vsftpd-empty
+pasv_enable=YES
+port_enable=YES
+connect_from_port_20=NO
+seccomp_sandbox=NO
+xferlog_enable=NO
+vsftpd_log_file=$work/vsftpd.log
+CONF
+    /usr/sbin/vsftpd "$work/vsftpd.conf" > "$work/vsftpd.out" 2>&1 &
+    server_pid=$!
+    wait_for_port "$port"
+    bench_server vsftpd "$port" anonymous "$root"
+    stop_server
+else
+    echo "vsftpd: not installed (apt-get install vsftpd), or not running as root; skipped"
+fi

@@ -11,6 +11,7 @@
 #include <netinet/in.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -452,10 +453,19 @@ int TWSocket::SendText(const std::string& text)
 
 void TWSocket::TryToSend()
 {
+    // The chunks go to the platform together: one call for a whole burst.
+    constexpr std::size_t maxParts = 64;
     while (!sendBuffer_.empty()) {
-        Chunk& chunk = sendBuffer_.front();
-        const auto size = static_cast<std::size_t>(chunk.written - chunk.sent);
-        const ssize_t sent = ::send(handle_, chunk.bytes.data() + chunk.sent, size, MSG_NOSIGNAL);
+        iovec parts[maxParts];
+        std::size_t count = 0, size = 0;
+        for (auto chunk = sendBuffer_.begin(); chunk != sendBuffer_.end() && count < maxParts; ++chunk, ++count) {
+            parts[count] = {chunk->bytes.data() + chunk->sent, static_cast<std::size_t>(chunk->written - chunk->sent)};
+            size += parts[count].iov_len;
+        }
+        msghdr message{};
+        message.msg_iov = parts;
+        message.msg_iovlen = count;
+        ssize_t sent = ::sendmsg(handle_, &message, MSG_NOSIGNAL);
         if (sent < 0) {
             if (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)
                 return;
@@ -467,10 +477,17 @@ void TWSocket::TryToSend()
             }
             SocketError("TryToSend failed", error);
         }
-        chunk.sent += static_cast<int>(sent);
-        if (chunk.sent < chunk.written)
-            return;
-        sendBuffer_.pop_front();
+        const bool partial = static_cast<std::size_t>(sent) < size;
+        while (sent > 0) {
+            Chunk& chunk = sendBuffer_.front();
+            const int taken = static_cast<int>(std::min<ssize_t>(sent, chunk.written - chunk.sent));
+            chunk.sent += taken;
+            sent -= taken;
+            if (chunk.sent == chunk.written)
+                sendBuffer_.pop_front();
+        }
+        if (partial)
+            return;  // the platform's buffer is full: the write notification brings the rest
     }
 }
 

@@ -53,22 +53,25 @@ TEST(WSocketTest, ADottedAddressIsLookedUpInsideTheCall)
     EXPECT_EQ(Message([&] { socket.DnsLookup(""); }), "DNS lookup: invalid host name.");
 }
 
-TEST(WSocketTest, DataSentFollowsOnlyAfterSendReturnedAndDataArrives)
+TEST(WSocketTest, DataSentFollowsOnlyAfterSendReturnedOnceForSendsInARowAndDataArrives)
 {
     Peer peer;
     TWSocket socket;
-    bool sent = false;
-    socket.OnDataSent = [&](std::uint16_t) { sent = true; };
+    int sent = 0;
+    socket.OnDataSent = [&](std::uint16_t) { ++sent; };
     socket.OnSessionConnected = [&](std::uint16_t error) {
         ASSERT_EQ(error, 0);
         EXPECT_EQ(socket.SendText("hello"), 5);
-        EXPECT_FALSE(sent);
+        EXPECT_EQ(socket.SendText(" world"), 6);
+        EXPECT_EQ(sent, 0);
     };
     ConnectTo(socket, peer.server.serverPort());
     EXPECT_EQ(socket.State(), TSocketState::wsConnecting);
     EXPECT_EQ(Message([&] { socket.SetPort("1"); }), "Cannot change Port if not closed");
-    ASSERT_TRUE(RunUntil([&] { return sent && peer.accepted && peer.accepted->bytesAvailable() >= 5; }));
-    EXPECT_EQ(peer.accepted->readAll(), "hello");
+    ASSERT_TRUE(RunUntil([&] { return sent > 0 && peer.accepted && peer.accepted->bytesAvailable() >= 11; }));
+    RunFor(50);
+    EXPECT_EQ(sent, 1);
+    EXPECT_EQ(peer.accepted->readAll(), "hello world");
 }
 
 TEST(WSocketTest, ARefusedConnectReportsTheErrorThenClosesOnce)
