@@ -58,7 +58,7 @@ void TFtpClient::CheckCommandText(const std::string& command)
 
 void TFtpClient::Fail(int code, const std::string& message)
 {
-    errorMessage_ = replyLine_ = message;
+    errorMessage_ = replyLine_ = VisibleText(message);  // it may name a local file
     replyCode_ = code;
     Display("! " + message);
 }

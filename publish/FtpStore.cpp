@@ -2,6 +2,7 @@
 #include "publish/FtpClient.h"
 
 #include "publish/FtpClientText.h"
+#include "publish/VisibleText.h"
 
 #include <QMetaObject>
 #include <QTimer>
@@ -124,7 +125,7 @@ void TFtpClient::SendNextBlock()
         if (count < 0) {
             Display("! Error reading file");
             closeError_ = 426;
-            errorMessage_ = "426 Unable to read local file " + LocalFileName;
+            errorMessage_ = "426 Unable to read local file " + VisibleText(LocalFileName);
             CloseDataSocket();
             return;
         }
@@ -167,7 +168,7 @@ void TFtpClient::FinishTransfer()
     if (closeError_ == 0 && !endOfFile_) {
         // The data connection ended before the whole file went out.
         closeError_ = 426;
-        errorMessage_ = "426 Data connection closed before the end of " + LocalFileName;
+        errorMessage_ = "426 Data connection closed before the end of " + VisibleText(LocalFileName);
     }
     FinishRequest(closeError_);
 }

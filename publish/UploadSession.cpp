@@ -1,6 +1,7 @@
 #include "publish/UploadSession.h"
 
 #include "document/TextUtil.h"
+#include "publish/VisibleText.h"
 
 namespace tarvin::publish {
 
@@ -189,8 +190,9 @@ std::string UploadSession::ErrorText(TFtpRequest request) const
 {
     // A refused file names itself, so the user knows which one did not arrive.
     const std::string& message = ftp_.ErrorMessage();
-    if (request == TFtpRequest::rqPut && message.find(ftp_.HostFileName) == std::string::npos)
-        return message + " (" + ftp_.HostFileName + ")";
+    const std::string file = VisibleText(ftp_.HostFileName);
+    if (request == TFtpRequest::rqPut && message.find(file) == std::string::npos)
+        return message + " (" + file + ")";
     return message;
 }
 
