@@ -114,7 +114,6 @@ void UploadSession::RequestDone(TFtpRequest request, int error)
         }
         break;
     case TFtpRequest::rqMkd:
-        creatingLevel_ = true;
         ChangeToFolderLevel();
         break;
     default:
