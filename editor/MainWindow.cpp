@@ -20,7 +20,6 @@
 #include "platform/AppTitle.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
-#include "platform/TextCodec.h"
 
 #include <QHBoxLayout>
 #include <QMenu>
@@ -125,13 +124,6 @@ void TfrmMain::OpenWithShell(const QString& target)
     if (!tarvin::OpenWithShell(target))
         dialogs_.Information(QString("%1 For help, visit %2 or write to %3.")
                                  .arg(texts::CouldNotLoadClient, maker::WebSite, maker::SupportEmail));
-}
-
-void TfrmMain::SelectTheme(const std::string& themeName)
-{
-    const QList<QListWidgetItem*> rows = lstThemes->findItems(FromDocumentText(themeName), Qt::MatchExactly);
-    if (!rows.isEmpty())
-        lstThemes->setCurrentItem(rows.first());
 }
 
 void TfrmMain::btnToggleClick()

@@ -45,6 +45,7 @@ class PaletteList;
 class TListBoxHrz;
 class TextPanel;
 class TWebTheme;
+class TfrmTheme;
 class TrashBin;
 struct DesktopContext;
 
@@ -88,6 +89,12 @@ public:
     void btnExternalViewClick();
     void mnuDeleteClick();
     void btnToggleClick();
+    // The theme list beside the preview: the chosen theme dresses the page,
+    // which is shown again at once.
+    void lstThemesClick();
+    // The theme editor, from "Edit Themes" (btnThemeEdit, which also refreshes
+    // the preview) or "Choose Page Theme" on the page details panel.
+    void btnThemeClick(const QObject* sender);
     void OpenWithShell(const QString& target);
     void mnuHelpAboutClick();
 
@@ -168,6 +175,9 @@ private:
     Answer AskSaveQuestion();
     PageOutputContext OutputContext();
     void SelectTheme(const std::string& themeName);
+    TPagePropertiesBlock& PageDetails();
+    void ApplySelectedTheme(int row);
+    void ThemeEditorClosed(const TfrmTheme& editor);
 
     Dialogs& dialogs_;
     const QString programFolder_;

@@ -24,6 +24,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QToolButton>
@@ -135,6 +136,7 @@ QWidget* TfrmMain::BuildEditorArea()
 {
     pnlEditor = new EditorArea;
     pnlPageProp = new PagePropPanel(panelServices_.misc);
+    connect(pnlPageProp->btnTheme, &QPushButton::clicked, this, [this] { btnThemeClick(pnlPageProp->btnTheme); });
     pnlHeading = new HeadingPanel(panelServices_.misc);
     pnlImages = new ImagePanel(panelServices_);
     pnlLinks = new LinkPanel(panelServices_);
@@ -226,7 +228,6 @@ QWidget* TfrmMain::BuildPreviewPanel()
     btnToggle->setCheckable(true);
     btnToggle->setChecked(true);
     btnThemeEdit = CaptionButton("Edit Themes", "Edit Page Themes", Glyph::Edit, false);
-    btnThemeEdit->setEnabled(false);  // the theme editor comes later
     btnExternalView = CaptionButton("Preview Page", "View with default web browser", Glyph::ViewPage, false);
     auto* buttons = new QHBoxLayout;
     for (QToolButton* button : {btnToggle, btnThemeEdit, btnExternalView}) {
@@ -250,6 +251,8 @@ QWidget* TfrmMain::BuildPreviewPanel()
     layout->addLayout(view, 1);
 
     connect(btnToggle, &QToolButton::clicked, this, &TfrmMain::btnToggleClick);
+    connect(btnThemeEdit, &QToolButton::clicked, this, [this] { btnThemeClick(btnThemeEdit); });
+    connect(lstThemes, &QListWidget::itemSelectionChanged, this, &TfrmMain::lstThemesClick);
     connect(btnExternalView, &QToolButton::clicked, this, &TfrmMain::btnExternalViewClick);
     // browserHotSpotClick: links in the preview go nowhere.
     connect(browser, &HtmlViewer::linkClicked, this, [](const QUrl&, bool* handled) { *handled = true; });

@@ -3,6 +3,9 @@
 #include "document/ComponentStream.h"
 #include "document/DocumentFile.h"
 
+#include <cerrno>
+#include <cstring>
+
 namespace tarvin {
 
 using namespace published;
@@ -52,7 +55,7 @@ ThemeStoreReadResult LoadThemeStore(const std::string& path)
     ThemeStoreReadResult result;
     std::string bytes;
     if (!ReadFileBytes(path, bytes)) {
-        result.error = "Cannot open file \"" + path + "\".";
+        result.error = std::strerror(errno);
     } else {
         try {
             ClassRegistry registry;

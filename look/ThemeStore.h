@@ -48,7 +48,7 @@ void ApplyTheme(const TThemeItem& theme, TPagePropertiesBlock& details);
 
 struct ThemeStoreReadResult {
     std::unique_ptr<TWebTheme> store;  // an empty store when the read failed
-    std::string error;                 // the stream's own error text
+    std::string error;                 // the system's or the stream's own error text
     bool Ok() const { return error.empty(); }
 };
 

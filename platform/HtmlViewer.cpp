@@ -7,9 +7,31 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTextDocument>
 
 namespace tarvin {
+
+namespace {
+
+// The viewer does not read the text and link colours of a page's BODY tag by
+// itself; they reach it as a style sheet. Only "#RRGGBB" values count, so a
+// page cannot put anything else into the style sheet.
+QString BodyColorsStyleSheet(const QString& html) {
+    static const QRegularExpression body(QStringLiteral("<body\\b([^>]*)>"), QRegularExpression::CaseInsensitiveOption);
+    const QString attributes = body.match(html).captured(1);
+    const auto colour = [&attributes](const char* name) {
+        const QRegularExpression attribute(QStringLiteral("\\b%1\\s*=\\s*(\"?)(#[0-9a-f]{6})\\1(?!\\S)").arg(QLatin1String(name)),
+                                           QRegularExpression::CaseInsensitiveOption);
+        return attribute.match(attributes).captured(2);
+    };
+    QString sheet;
+    if (const QString text = colour("text"); !text.isEmpty()) sheet += QStringLiteral("body { color: %1 } ").arg(text);
+    if (const QString link = colour("link"); !link.isEmpty()) sheet += QStringLiteral("a { color: %1 } ").arg(link);
+    return sheet;
+}
+
+} // namespace
 
 HtmlViewer::HtmlViewer(QWidget* parent) : QTextBrowser(parent) {
     setOpenLinks(false);
@@ -46,6 +68,7 @@ void HtmlViewer::LoadFile(const QString& path) {
 
 void HtmlViewer::ShowPage(const QString& html, const QString& folder) {
     pageFolder_ = folder;
+    document()->setDefaultStyleSheet(BodyColorsStyleSheet(html));
     setHtml(html);
 }
 

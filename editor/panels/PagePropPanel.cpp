@@ -37,7 +37,6 @@ PagePropPanel::PagePropPanel(MiscDialogs& misc, QWidget* parent)
     chkOstrelLogo->setChecked(true);
     chkOstrelLogo->hide();
     btnTheme = new QPushButton("Choose Page Theme (Colors, etc..)");
-    btnTheme->setEnabled(false);  // the theme chooser comes with the themes
 
     lstMeta = new TListBoxHrz;
     lstMeta->SetTabWidth(MetaColumnWidth);

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextDocument>
 
 namespace tarvin {
@@ -71,6 +72,44 @@ TEST_F(HtmlViewerTest, ReportsLinksAndStaysOnItsPage) {
     EXPECT_TRUE(viewer.source().isEmpty());
     EXPECT_EQ(viewer.toPlainText().trimmed(), "away");
 }
+
+// The colour each word of the page is drawn in.
+QMap<QString, QColor> WordColours(const QTextDocument& document) {
+    QMap<QString, QColor> colours;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
+            for (const QString& word : fragment.fragment().text().split(' ', Qt::SkipEmptyParts))
+                colours[word] = fragment.fragment().charFormat().foreground().color();
+    return colours;
+}
+
+struct BodyCase {
+    const char* body;
+    QColor text;  // invalid: the viewer's own colour
+    QColor link;
+};
+
+class BodyColours : public HtmlViewerTest, public ::testing::WithParamInterface<BodyCase> {};
+
+// A page's BODY colours reach the text and the links; the next page starts afresh.
+TEST_P(BodyColours, ColourTheTextAndLinks) {
+    viewer.LoadLines({GetParam().body, "plain <A HREF=\"x.html\">linked</A>", "</BODY>"});
+    const auto colours = WordColours(*viewer.document());
+    if (GetParam().text.isValid()) EXPECT_EQ(colours["plain"], GetParam().text);
+    else EXPECT_NE(colours["plain"], QColor(0x12, 0x34, 0x56));
+    if (GetParam().link.isValid()) EXPECT_EQ(colours["linked"], GetParam().link);
+    else EXPECT_NE(colours["linked"], QColor(0x65, 0x43, 0x21));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HtmlViewer, BodyColours,
+    ::testing::Values(
+        BodyCase{"<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"#123456\" LINK=\"#654321\" ALINK=\"#FF0000\" VLINK=\"#990099\">",
+                 QColor(0x12, 0x34, 0x56), QColor(0x65, 0x43, 0x21)},
+        BodyCase{"<body vlink=#123456 alink=#654321 text=#abcdef>", QColor(0xAB, 0xCD, 0xEF), QColor()},
+        // Anything but six hexadecimal digits is not a colour for the style sheet.
+        BodyCase{"<BODY TEXT=\"#123456} a { font-size: 90px\" LINK=\"red\">", QColor(), QColor()},
+        BodyCase{"<BODY TEXT=\"#1234567\">", QColor(), QColor()}));
 
 } // namespace
 } // namespace tarvin
