@@ -46,14 +46,17 @@ void ThemeList::mouseMoveEvent(QMouseEvent* event)
         viewport()->setCursor(viewport()->rect().contains(at) ? dragCursor_ : QCursor(Qt::ForbiddenCursor));
 }
 
+// The drop comes first: a press on the entry that was already selected
+// leaves its selection to the release, which would select the entry under
+// the drop instead of the one dragged.
 void ThemeList::mouseReleaseEvent(QMouseEvent* event)
 {
     const bool dropping = dragging_ && event->button() == Qt::LeftButton;
     EndDrag();
-    QListWidget::mouseReleaseEvent(event);
     const QPoint at = event->position().toPoint();
     if (dropping && viewport()->rect().contains(at))
         emit dropped(at);
+    QListWidget::mouseReleaseEvent(event);
 }
 
 void ThemeList::EndDrag()

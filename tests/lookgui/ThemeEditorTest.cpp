@@ -273,6 +273,7 @@ struct DragCase {
     int from;
     int onto;  // -1: the empty space below the last entry
     const char* names;
+    bool selectedBefore = false;  // the dragged entry was selected before the press
 };
 
 class DraggingATheme : public ThemeEditorTest, public ::testing::WithParamInterface<DragCase> {};
@@ -283,6 +284,8 @@ TEST_P(DraggingATheme, MovesItOntoTheEntryUnderTheDrop)
     Open();
     QWidget* viewport = editor->lstEditThemes->viewport();
     const QPoint target = c.onto >= 0 ? RowPoint(c.onto) : QPoint(10, viewport->height() - 4);
+    if (c.selectedBefore)
+        ClickRow(c.from);
     QTest::mousePress(viewport, Qt::LeftButton, {}, RowPoint(c.from));
     QTest::mouseMove(viewport, RowPoint(c.from) + QPoint(0, 3));
     QTest::mouseMove(viewport, target);
@@ -298,6 +301,7 @@ TEST_P(DraggingATheme, MovesItOntoTheEntryUnderTheDrop)
 INSTANTIATE_TEST_SUITE_P(ThemeEditor, DraggingATheme,
                          ::testing::Values(DragCase{0, 2, "Ocean,Forest,Default"},
                                            DragCase{2, 0, "Forest,Default,Ocean"},
+                                           DragCase{0, 2, "Ocean,Forest,Default", true},
                                            DragCase{1, -1, "Default,Ocean,Forest"}));
 
 TEST_F(ThemeEditorTest, APressWithoutADragOnlySelects)
