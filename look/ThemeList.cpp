@@ -10,10 +10,12 @@ ThemeList::ThemeList(const QCursor& dragCursor, QWidget* parent) : QListWidget(p
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
 
+// The selected entry need not be the current one: a press below the last
+// entry and a drag onto one selects it without making it current.
 int ThemeList::SelectedRow() const
 {
-    const QListWidgetItem* current = currentItem();
-    return current && current->isSelected() ? currentRow() : -1;
+    const QList<QListWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? -1 : row(selected.first());
 }
 
 void ThemeList::SelectRow(int row)

@@ -315,6 +315,24 @@ TEST_F(ThemeEditorTest, APressWithoutADragOnlySelects)
     EXPECT_FALSE(editor->Changed());
 }
 
+// A press on the empty space below the entries drags nothing; the list
+// selects the entry the button is let go on, and the editor shows it.
+TEST_F(ThemeEditorTest, APressBelowTheEntriesSelectsWhereTheButtonIsLetGo)
+{
+    Open();
+    ClickRow(2);
+    QWidget* viewport = editor->lstEditThemes->viewport();
+    const QPoint below(10, viewport->height() - 4);
+    QTest::mousePress(viewport, Qt::LeftButton, {}, below);
+    QTest::mouseMove(viewport, RowPoint(1));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, RowPoint(1));
+    EXPECT_EQ(StoreNames().join(','), "Default,Ocean,Forest");
+    EXPECT_FALSE(editor->Changed());
+    EXPECT_EQ(editor->SelectedRow(), 1);
+    EXPECT_EQ(editor->txtDescription->text(), "Ocean");
+    EXPECT_TRUE(editor->btnEdit->isEnabled());
+}
+
 struct PictureCase {
     const char* stored;     // the theme's BGImage
     const char* placed;     // where a picture of that name lies, "" for nowhere
