@@ -34,12 +34,17 @@ namespace {
 
 namespace texts = theme_texts;
 
-// The colours of a theme the user adds: white, black, blue, red and purple.
-constexpr TColor NewBGColor = 0xFFFFFF;
-constexpr TColor NewTextColor = 0x000000;
-constexpr TColor NewLinkColor = 0xFF0000;
-constexpr TColor NewALinkColor = 0x0000FF;
-constexpr TColor NewVLinkColor = 0x800080;
+// The looks of a theme the user adds: white, black, blue, red and purple.
+TThemeItem NewThemeLooks()
+{
+    TThemeItem theme;
+    theme.BGColor = 0xFFFFFF;
+    theme.TextColor = 0x000000;
+    theme.LinkColor = 0xFF0000;
+    theme.ALinkColor = 0x0000FF;
+    theme.VLinkColor = 0x800080;
+    return theme;
+}
 
 constexpr int MaxLeftMargin = 500;
 
@@ -266,11 +271,7 @@ void TfrmTheme::lstEditThemesClick()
         const int margin = QString::fromStdString(theme.LeftMargin).toInt(&isNumber);
         if (isNumber)
             updnLeftMargin->setValue(margin);
-        sample->SetColor(sample->lblBGColor, theme.BGColor);
-        sample->SetColor(sample->lblTextColor, theme.TextColor);
-        sample->SetColor(sample->lblLinkColor, theme.LinkColor);
-        sample->SetColor(sample->lblALinkColor, theme.ALinkColor);
-        sample->SetColor(sample->lblVLinkColor, theme.VLinkColor);
+        sample->ShowColors(theme);
         ShowPictureOf(theme.BGImage);
     }
     btnRemove->setEnabled(row >= 0);
@@ -295,11 +296,7 @@ void TfrmTheme::btnAddClick()
     txtDescription->clear();
     txtBackground->clear();
     updnLeftMargin->setValue(0);
-    sample->SetColor(sample->lblBGColor, NewBGColor);
-    sample->SetColor(sample->lblTextColor, NewTextColor);
-    sample->SetColor(sample->lblLinkColor, NewLinkColor);
-    sample->SetColor(sample->lblALinkColor, NewALinkColor);
-    sample->SetColor(sample->lblVLinkColor, NewVLinkColor);
+    sample->ShowColors(NewThemeLooks());
     picturePath_.clear();
     sample->ClearPicture();
     ShowEditPanel(Mode::Adding, texts::AddCaption);
@@ -444,11 +441,7 @@ void TfrmTheme::StoreInto(TThemeItem& theme)
     theme.ThemeName = ToDocumentText(txtDescription->text());
     theme.BGImage = ToDocumentText(picturePath_.isEmpty() ? QString() : QFileInfo(picturePath_).fileName());
     theme.LeftMargin = std::to_string(updnLeftMargin->value());
-    theme.BGColor = sample->ColorOf(sample->lblBGColor);
-    theme.TextColor = sample->ColorOf(sample->lblTextColor);
-    theme.LinkColor = sample->ColorOf(sample->lblLinkColor);
-    theme.ALinkColor = sample->ColorOf(sample->lblALinkColor);
-    theme.VLinkColor = sample->ColorOf(sample->lblVLinkColor);
+    sample->StoreColors(theme);
 }
 
 void TfrmTheme::btnBackgroundClick()

@@ -1,6 +1,7 @@
 #include "look/ThemeSample.h"
 
 #include "look/ColorConvert.h"
+#include "look/ThemeStore.h"
 #include "look/ThemeTexts.h"
 #include "platform/HelpTopicTag.h"
 #include "platform/Pictures.h"
@@ -88,6 +89,24 @@ void ThemeSample::SetColor(QLabel* label, TColor color)
     QPalette palette = label->palette();
     palette.setColor(IsBackgroundLabel(label) ? QPalette::Window : QPalette::WindowText, ToQColor(color));
     label->setPalette(palette);
+}
+
+void ThemeSample::ShowColors(const TThemeItem& theme)
+{
+    SetColor(lblBGColor, theme.BGColor);
+    SetColor(lblTextColor, theme.TextColor);
+    SetColor(lblLinkColor, theme.LinkColor);
+    SetColor(lblALinkColor, theme.ALinkColor);
+    SetColor(lblVLinkColor, theme.VLinkColor);
+}
+
+void ThemeSample::StoreColors(TThemeItem& theme) const
+{
+    theme.BGColor = ColorOf(lblBGColor);
+    theme.TextColor = ColorOf(lblTextColor);
+    theme.LinkColor = ColorOf(lblLinkColor);
+    theme.ALinkColor = ColorOf(lblALinkColor);
+    theme.VLinkColor = ColorOf(lblVLinkColor);
 }
 
 void ThemeSample::ShowPicture(const QString& path)

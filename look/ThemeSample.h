@@ -11,6 +11,8 @@ class QLabel;
 
 namespace tarvin {
 
+class TThemeItem;
+
 class ThemeSample : public QFrame {
     Q_OBJECT
 public:
@@ -31,6 +33,10 @@ public:
     void SetColor(QLabel* label, TColor color);
     // Told apart by the help topic the background label carries.
     static bool IsBackgroundLabel(const QLabel* label);
+
+    // The five colours of a theme, shown or taken back.
+    void ShowColors(const TThemeItem& theme);
+    void StoreColors(TThemeItem& theme) const;
 
     // A picture that cannot be decoded leaves the box empty, without the
     // "No Background Image" words.

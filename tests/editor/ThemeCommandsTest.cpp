@@ -91,6 +91,13 @@ protected:
         });
     }
 
+    static void AddTheme(TfrmTheme& editor, const char* name)
+    {
+        QTest::mouseClick(editor.btnAdd, Qt::LeftButton);
+        QTest::keyClicks(editor.txtDescription, name);
+        QTest::mouseClick(editor.btnApply, Qt::LeftButton);
+    }
+
     bool editorSeen = false;
 };
 
@@ -187,9 +194,7 @@ TEST_F(ThemeCommandsTest, CancelAfterAddingStillSavesTheStore)
 {
     ShowPreview();
     OnEditor([](TfrmTheme& editor) {
-        QTest::mouseClick(editor.btnAdd, Qt::LeftButton);
-        QTest::keyClicks(editor.txtDescription, "Mine");
-        QTest::mouseClick(editor.btnApply, Qt::LeftButton);
+        AddTheme(editor, "Mine");
         QTest::mouseClick(editor.btnCancel, Qt::LeftButton);
     });
     QTest::mouseClick(window->btnThemeEdit, Qt::LeftButton);
@@ -234,9 +239,7 @@ TEST_F(ThemeCommandsTest, AMissingStoreIsCreatedByTheEditor)
     EXPECT_TRUE(dialogs.calls[0].text.contains(PathOf("Themes.dat"))) << dialogs.calls[0].text.toStdString();
     EXPECT_EQ(window->lstThemes->count(), 0);
     OnEditor([](TfrmTheme& editor) {
-        QTest::mouseClick(editor.btnAdd, Qt::LeftButton);
-        QTest::keyClicks(editor.txtDescription, "First");
-        QTest::mouseClick(editor.btnApply, Qt::LeftButton);
+        AddTheme(editor, "First");
         QTest::mouseClick(editor.btnOK, Qt::LeftButton);
     });
     QTest::mouseClick(window->pnlPageProp->btnTheme, Qt::LeftButton);
@@ -251,9 +254,7 @@ TEST_F(ThemeCommandsTest, AStoreThatCannotBeSavedIsReported)
     ASSERT_TRUE(QFile::remove(PathOf("Themes.dat")));
     ASSERT_TRUE(QDir(folder.path()).mkpath("Themes.dat/in-the-way"));
     OnEditor([](TfrmTheme& editor) {
-        QTest::mouseClick(editor.btnAdd, Qt::LeftButton);
-        QTest::keyClicks(editor.txtDescription, "Mine");
-        QTest::mouseClick(editor.btnApply, Qt::LeftButton);
+        AddTheme(editor, "Mine");
         QTest::mouseClick(editor.btnCancel, Qt::LeftButton);
     });
     QTest::mouseClick(window->pnlPageProp->btnTheme, Qt::LeftButton);
