@@ -78,7 +78,8 @@ void TfrmMain::btnThemeClick(const QObject* sender)
         if (sender == btnThemeEdit)
             lstThemesClick();
     } catch (const std::exception&) {
-        // Nothing the editor left half done is worth a message here.
+        // Failures here pass without a message; the guards free the editor
+        // and restore the cursor.
     }
 }
 

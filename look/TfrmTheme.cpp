@@ -34,7 +34,8 @@ namespace {
 
 namespace texts = theme_texts;
 
-// The looks of a theme the user adds: white, black, blue, red and purple.
+// The looks of a theme the user adds: white, black, blue, red and purple
+// (colours as $00BBGGRR).
 TThemeItem NewThemeLooks()
 {
     TThemeItem theme;

@@ -134,15 +134,6 @@ TEST_F(ThemeEditorTest, ShowsTheSelectedTheme)
     EXPECT_EQ(editor->txtLeftMargin->text(), "100");
 }
 
-TEST_F(ThemeEditorTest, SelectsThePagesThemeWithoutRegardToLetterCase)
-{
-    Open();
-    editor->SelectTheme("oCEAN");
-    EXPECT_EQ(editor->SelectedRow(), 1);
-    editor->SelectTheme("Meadow");
-    EXPECT_EQ(editor->SelectedRow(), -1);
-}
-
 class AddingATheme : public ThemeEditorTest, public ::testing::WithParamInterface<int> {};
 
 // With or without a selection, the new theme goes to the end with the looks
@@ -416,18 +407,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BrowseCase{"Pictures/sky.bmp", "Upload/backgrounds/sky.bmp", false, Qt::red},
                       BrowseCase{"Upload/backgrounds/sky.bmp", "Upload/backgrounds/sky.bmp", false, Qt::red},
                       BrowseCase{"Pictures/sky.bmp", "", true, QColor()}));
-
-TEST_F(ThemeEditorTest, ClearTakesThePictureAway)
-{
-    Open();
-    ClickRow(1);
-    Click(editor->btnEdit);
-    Click(editor->btnClear);
-    EXPECT_TRUE(ShowsNoImage());
-    EXPECT_EQ(editor->txtBackground->text(), "");
-    Click(editor->btnApply);
-    EXPECT_EQ(store.Items().Items(1).BGImage, "");
-}
 
 TEST_F(ThemeEditorTest, TheMarginTakesDigitsAndStepsByTen)
 {
