@@ -125,10 +125,8 @@ void ThemeSample::ClearPicture()
 
 bool ThemeSample::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto* mouse = static_cast<const QMouseEvent*>(event);
-    const bool left = (event->type() == QEvent::MouseButtonDblClick || event->type() == QEvent::MouseButtonRelease)
-                      && mouse->button() == Qt::LeftButton;
-    if (!left)
+    const bool mouse = event->type() == QEvent::MouseButtonDblClick || event->type() == QEvent::MouseButtonRelease;
+    if (!mouse || static_cast<const QMouseEvent*>(event)->button() != Qt::LeftButton)
         return false;
     if (watched == lblNoImage && event->type() == QEvent::MouseButtonRelease) {
         emit noImageClicked();

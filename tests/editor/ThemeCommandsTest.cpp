@@ -167,6 +167,7 @@ TEST_P(OpeningTheEditor, AppliesTheChosenThemeOnOk)
     EXPECT_EQ(Details().ThemeName, "Forest");
     EXPECT_EQ(Details().IndentMargin, "100");
     EXPECT_EQ(PreviewRefreshed(), GetParam().refreshes);
+    EXPECT_TRUE(window->Modified());  // closing now asks whether to save
     EXPECT_EQ(window->lstThemes->SelectedRow(), 2);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
