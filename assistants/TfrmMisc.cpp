@@ -1,6 +1,7 @@
 #include "assistants/TfrmMisc.h"
 
 #include "assistants/BookmarkFile.h"
+#include "assistants/FontFamilies.h"
 #include "assistants/MiscTexts.h"
 #include "look/ColorConvert.h"
 #include "look/TfrmColor.h"
@@ -292,9 +293,12 @@ std::optional<QString> TfrmMisc::SelectedBookmark() const {
 
 void TfrmMisc::ShowFontFace() {
     setWindowTitle(Text(kFontCaption));
-    const QFont sample = lblPreview_->font();
+    QFont sample = lblPreview_->font();
+    // A name kept with its foundry goes back to the page without it.
+    sample.setFamily(PlainFamilyName(sample.family()));
+    lblPreview_->setFont(sample);
     cbName_->clear();
-    cbName_->addItems(QFontDatabase::families());
+    cbName_->addItems(PlainFamilyNames(QFontDatabase::families()));
     cbName_->setCurrentIndex(cbName_->findText(sample.family(), Qt::MatchExactly | Qt::MatchCaseSensitive));
     const auto* size = std::find(std::begin(kSizePoints), std::end(kSizePoints), sample.pointSize());
     cbSize_->setCurrentIndex(size == std::end(kSizePoints) ? -1 : static_cast<int>(size - std::begin(kSizePoints)));

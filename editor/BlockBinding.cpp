@@ -4,6 +4,7 @@
 #include "document/DefaultPage.h"
 #include "document/DocumentFile.h"
 #include "editor/BlockList.h"
+#include "editor/BlockSummary.h"
 #include "editor/EditorArea.h"
 #include "editor/EditorTexts.h"
 #include "editor/MainWindow.h"
@@ -32,10 +33,17 @@ void TfrmMain::StoreCurrentBlock()
                               : btnCenter->isChecked() ? TBlockAlignment::baCenter
                                                        : TBlockAlignment::baRight;
         PanelFor(item.BlockType)->Store(item, *document_);
+        lstBlocks->SetSummary(currentIndex_, BlockSummary(item, *document_));
     } catch (const EListError&) {
         // No item at CurrentIndex: nothing to store, but the store still counts.
     }
     modified_ = true;
+}
+
+void TfrmMain::ShowSummaries()
+{
+    for (int row = 0; row < lstBlocks->count() && row < document_->Page().Count(); ++row)
+        lstBlocks->SetSummary(row, BlockSummary(document_->Page().Items(row), *document_));
 }
 
 void TfrmMain::ShowCurrentBlock()
@@ -76,6 +84,7 @@ void TfrmMain::NewDocument()
     BuildDefaultPage(*document_);
     for (const auto& item : document_->Page())
         lstBlocks->InsertRow(lstBlocks->count(), item->BlockType);
+    ShowSummaries();
     lstBlocks->SelectRowQuietly(0);
     currentIndex_ = 0;
 }
@@ -88,6 +97,7 @@ void TfrmMain::RebuildBlockList()
         if (item->BlockType == TBlockType::btForms)
             pnlForms->AddFieldRows(document_->WebForm());
     }
+    ShowSummaries();
     currentIndex_ = -1;
     lstBlocks->SelectRowQuietly(0);
     lstBlocksClick();

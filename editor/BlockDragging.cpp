@@ -1,5 +1,5 @@
-// Dropping palette rows and block rows on the block list, and deleting blocks
-// with the bin or the Delete command.
+// Dropping palette rows and block rows on the block list (or choosing a
+// palette row with Enter), and deleting blocks with the bin or the Delete command.
 
 #include "editor/BlockList.h"
 #include "editor/EditorArea.h"
@@ -45,23 +45,34 @@ void TfrmMain::lstBlocksDragDrop(DragSource source, QPoint position)
     if (!lstBlocks->viewport()->rect().contains(position) || source == DragSource::LinkList)
         return;
     const int underPoint = lstBlocks->indexAt(position).row();
-    int target = underPoint < 0 ? lstBlocks->count() : underPoint;
+    DropAt(source, underPoint < 0 ? lstBlocks->count() : underPoint);
+}
+
+void TfrmMain::lstPaletteChoose()
+{
+    const int selected = lstBlocks->SelectedRow();
+    DropAt(DragSource::Palette, selected < 0 ? lstBlocks->count() : selected + 1);
+}
+
+void TfrmMain::DropAt(DragSource source, int target)
+{
     shp->hide();
 
+    // Whatever the drop does, the panel on show goes into its own item first,
+    // while CurrentIndex still names it.
+    StoreCurrentBlock();
     try {
         if (source == DragSource::Palette) {
             if (pendingBlockType_ == TBlockType::btForms && HasFormsBlock()) {
                 dialogs_.Information(texts::OnlyOneForm);
-                StoreCurrentBlock();
             } else {
                 // Nothing goes above the page details.
                 target = qMax(target, 1);
-                StoreCurrentBlock();
                 lstBlocks->InsertRow(target, pendingBlockType_);
                 InsertNewBlock(target, pendingBlockType_);
+                ShowSummaries();
             }
         } else {
-            // The press that started the drag has already stored and shown the dragged row.
             const int dragged = lstBlocks->SelectedRow();
             if (dragged > 0 && target != lstBlocks->count() && target != 0 && target != dragged) {
                 document_->Page().Move(dragged, target);

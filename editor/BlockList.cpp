@@ -14,9 +14,22 @@ namespace tarvin {
 
 namespace {
 
-constexpr int RowHeight = 32;
+constexpr int MinimumRowHeight = 32;
+constexpr int SummaryRole = Qt::UserRole + 1;
 
-// A raised tile inside a frame of the selection colour when selected.
+QFont SummaryFont(const QFont& font)
+{
+    QFont small(font);
+    if (font.pointSizeF() > 0)
+        small.setPointSizeF(font.pointSizeF() * 0.85);
+    else
+        small.setPixelSize(qMax(1, font.pixelSize() * 85 / 100));
+    return small;
+}
+
+// A raised tile inside a frame of the selection colour when selected: the
+// block type's icon and caption, and under the caption the start of the
+// block's content in a smaller grey line.
 class BlockRowDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -29,15 +42,32 @@ public:
         const QRect tile = option.rect.adjusted(2, 2, -2, -2);
         qDrawShadePanel(painter, tile, option.palette, false, 1, &option.palette.brush(QPalette::Button));
         const QPixmap& icon = BlockIcon(static_cast<TBlockType>(index.data(Qt::UserRole).toInt()));
-        painter->drawPixmap(tile.left() + 10, tile.top() + 8, icon);
-        painter->setPen(option.palette.color(QPalette::ButtonText));
+        painter->drawPixmap(tile.left() + 10, tile.top() + (tile.height() - icon.height()) / 2, icon);
+
+        const QString summary = index.data(SummaryRole).toString();
+        const QFont smallFont = SummaryFont(option.font);
         const QFontMetrics metrics(option.font);
-        painter->drawText(tile.left() + icon.width() + 16, tile.top() + 8 + metrics.ascent(), index.data(Qt::DisplayRole).toString());
+        const QFontMetrics small(smallFont);
+        const int left = tile.left() + icon.width() + 16;
+        const int textHeight = metrics.height() + (summary.isEmpty() ? 0 : small.height());
+        const int top = tile.top() + (tile.height() - textHeight) / 2;
+        painter->save();
+        painter->setPen(option.palette.color(QPalette::ButtonText));
+        painter->drawText(left, top + metrics.ascent(), index.data(Qt::DisplayRole).toString());
+        if (!summary.isEmpty()) {
+            painter->setFont(smallFont);
+            painter->setPen(option.palette.color(QPalette::Disabled, QPalette::ButtonText));
+            painter->drawText(left, top + metrics.height() + small.ascent(), small.elidedText(summary, Qt::ElideRight, tile.right() - 4 - left));
+        }
+        painter->restore();
+        DrawFocusMark(painter, option, tile, option.palette.color(QPalette::ButtonText));
     }
 
+    // Every row has room for the grey line, so rows do not jump when it comes.
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), RowHeight};
+        const int textHeight = QFontMetrics(option.font).height() + QFontMetrics(SummaryFont(option.font)).height();
+        return {QStyledItemDelegate::sizeHint(option, index).width(), qMax(MinimumRowHeight, textHeight + 12)};
     }
 };
 
@@ -52,13 +82,25 @@ BlockList::BlockList(QWidget* parent) : QListWidget(parent), dragStarter_(this, 
     setAcceptDrops(true);
     viewport()->setMouseTracking(true);
     setToolTip("Right-Click on me!");
-    connect(this, &QListWidget::currentRowChanged, this, [this] { emit rowSelected(); });
+    // A mouse press moves the current row before it selects; only the
+    // selection says which row the user chose.
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (SelectedRow() >= 0)
+            emit rowSelected();
+    });
 }
 
 int BlockList::SelectedRow() const
 {
-    const QListWidgetItem* current = currentItem();
-    return current && current->isSelected() ? currentRow() : -1;
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+// Ctrl+click and Ctrl+Space would leave no row selected while a panel is on show.
+QItemSelectionModel::SelectionFlags BlockList::selectionCommand(const QModelIndex& index, const QEvent* event) const
+{
+    const QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
+    return command & (QItemSelectionModel::Deselect | QItemSelectionModel::Toggle) ? QItemSelectionModel::NoUpdate : command;
 }
 
 void BlockList::SelectRowQuietly(int row)
@@ -89,6 +131,12 @@ void BlockList::MoveRow(int from, int to)
 {
     const QSignalBlocker quiet(this);
     insertItem(to, takeItem(from));
+}
+
+void BlockList::SetSummary(int row, const QString& summary)
+{
+    if (QListWidgetItem* shown = item(row))
+        shown->setData(SummaryRole, summary);
 }
 
 void BlockList::RemoveAllRows()

@@ -14,7 +14,8 @@ class BlockList : public QListWidget {
 public:
     explicit BlockList(QWidget* parent = nullptr);
 
-    // The selected row, -1 for none.
+    // The selected row, -1 for none. The current row (the one the keyboard
+    // moves from) may differ for a moment while the mouse selects.
     int SelectedRow() const;
     // Selects a row without running the selection handler; -1 or a row past
     // the end leaves no row selected.
@@ -24,9 +25,12 @@ public:
     void RemoveRow(int row);
     void MoveRow(int from, int to);
     void RemoveAllRows();
+    // The grey line under a row's caption.
+    void SetSummary(int row, const QString& summary);
 
 signals:
-    // A row was selected by mouse or keyboard.
+    // Another row was selected, by mouse press, right-click, keyboard or the
+    // program, once the selection has settled.
     void rowSelected();
     void mouseMovedOver();
     // Positions are in viewport coordinates.
@@ -34,6 +38,7 @@ signals:
     void dropped(tarvin::DragSource source, QPoint position);
 
 protected:
+    QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* event) const override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;

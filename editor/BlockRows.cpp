@@ -2,6 +2,9 @@
 
 #include "editor/Glyphs.h"
 
+#include <QPainter>
+#include <QStyleOptionViewItem>
+
 namespace tarvin {
 
 namespace {
@@ -20,6 +23,17 @@ QListWidgetItem* MakeBlockRow(TBlockType type)
 TBlockType BlockTypeOfRow(const QListWidgetItem* row)
 {
     return static_cast<TBlockType>(row->data(TypeRole).toInt());
+}
+
+void DrawFocusMark(QPainter* painter, const QStyleOptionViewItem& option, const QRect& rect, const QColor& color)
+{
+    if (!(option.state & QStyle::State_HasFocus))
+        return;
+    painter->save();
+    painter->setPen(QPen(color, 1, Qt::DotLine));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(rect.adjusted(1, 1, -2, -2));
+    painter->restore();
 }
 
 } // namespace tarvin

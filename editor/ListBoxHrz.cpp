@@ -57,6 +57,9 @@ TListBoxHrz::TListBoxHrz(QWidget* parent) : QListWidget(parent), delegate_(new T
     // A replaced row counts as deleted and inserted again.
     connect(model(), &QAbstractItemModel::dataChanged, this, [this] { FitToWidestRow(); });
     connect(model(), &QAbstractItemModel::modelReset, this, [this] { SetCurrentWidth(0); });
+    // The selected row depends on both: a mouse press moves the current row first.
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &TListBoxHrz::selectionMoved);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &TListBoxHrz::selectionMoved);
 }
 
 // The model empties itself while the list is destroyed; by then there is no

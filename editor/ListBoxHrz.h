@@ -25,6 +25,10 @@ public:
     // The text's width in the list's font (tabs measured as characters) plus 26.
     int RowWidth(const QString& text) const;
 
+signals:
+    // The selected row may have changed: by mouse, keyboard or the program.
+    void selectionMoved();
+
 protected:
     void changeEvent(QEvent* event) override;
 

@@ -30,6 +30,13 @@
 
 namespace tarvin {
 
+namespace {
+
+constexpr int MinimumWidth = 630;
+constexpr int MinimumHeight = 536;
+
+} // namespace
+
 // FormCreate, in the start-up order: placement, document, themes, palette,
 // caption, file types.
 TfrmMain::TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& misc, const QString& programFolder,
@@ -64,6 +71,9 @@ TfrmMain::TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& 
     layout->addWidget(BuildToolbar(), 0, Qt::AlignTop);
     setCentralWidget(central);
     BuildPopupMenu();
+    // Never smaller than the window was designed for, nor than its controls
+    // need to show their captions whole.
+    setMinimumSize(QSize(MinimumWidth, MinimumHeight).expandedTo(minimumSizeHint()));
     resize(622, 509);
     {
         WidgetPlacement placement(*this, *Splitter);

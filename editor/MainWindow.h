@@ -100,6 +100,9 @@ public:
 
     // The palette and the block list.
     void lstPaletteClick();
+    // Enter or a double-click on a palette row: the block goes in under the
+    // selected row (at the end when none is), as a drop there would put it.
+    void lstPaletteChoose();
     void lstBlocksClick();
     bool lstBlocksDragOver(DragSource source, QPoint position);
     // position in the block list's client (viewport) coordinates.
@@ -170,7 +173,11 @@ private:
 
     BlockPanel* PanelFor(TBlockType type) const;
     bool HasFormsBlock() const;
+    // Every row's grey line from its page item.
+    void ShowSummaries();
     void PlaceMarker(int row);
+    // A drop at list position target: the rules of lstBlocksDragDrop.
+    void DropAt(DragSource source, int target);
     void SetDocumentName(const QString& name, const QString& shownName);
     Answer AskSaveQuestion();
     PageOutputContext OutputContext();

@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QToolButton>
@@ -120,6 +121,7 @@ QWidget* TfrmMain::BuildLeftPane()
     connect(btnTemplate, &QToolButton::clicked, this, &TfrmMain::mnuCreateTemplateClick);
     connect(lstPalette, &QListWidget::currentRowChanged, this, &TfrmMain::lstPaletteClick);
     connect(lstPalette, &PaletteList::draggedOverItself, shp, &QWidget::hide);
+    connect(lstPalette, &PaletteList::rowChosen, this, &TfrmMain::lstPaletteChoose);
     connect(lstBlocks, &BlockList::rowSelected, this, &TfrmMain::lstBlocksClick);
     connect(lstBlocks, &BlockList::mouseMovedOver, shp, &QWidget::hide);
     connect(lstBlocks, &BlockList::draggedOver, this,
@@ -172,9 +174,12 @@ QWidget* TfrmMain::BuildEditorArea()
 QWidget* TfrmMain::BuildToolbar()
 {
     auto* column = new QWidget;
-    column->setFixedWidth(ToolbarWidth);
+    // At least ToolbarWidth, and as wide as its widest caption needs in
+    // whatever font the desktop uses.
+    column->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(2, 4, 2, 4);
+    layout->addStrut(ToolbarWidth - 4);
 
     pbButtons = new ButtonOutline;
     auto* large = new QVBoxLayout(pbButtons);
@@ -262,8 +267,11 @@ QWidget* TfrmMain::BuildPreviewPanel()
 void TfrmMain::BuildPopupMenu()
 {
     popBlocks = new QMenu(this);
-    mnuDelete = popBlocks->addAction("&Delete Pagelette", this, &TfrmMain::mnuDeleteClick);
-    mnuDelete->setShortcut(QKeySequence::Delete);
+    // The entry only names its key: a hidden entry is disabled, and its own
+    // shortcut would die with it.
+    mnuDelete = popBlocks->addAction("&Delete Pagelette\tDel", this, &TfrmMain::mnuDeleteClick);
+    auto* deleteKey = new QShortcut(QKeySequence::Delete, lstBlocks, this, &TfrmMain::mnuDeleteClick);
+    deleteKey->setContext(Qt::WidgetShortcut);
     popBlocks->addSeparator();
     mnuNew = popBlocks->addAction("&New", this, &TfrmMain::mnuNewClick);
     mnuNew->setShortcut(QKeySequence("Ctrl+N"));
@@ -285,10 +293,11 @@ void TfrmMain::BuildPopupMenu()
     popBlocks->addSeparator();
     popBlocks->addAction("&Cancel");
 
-    // The shortcuts act while the block list has the keyboard focus.
-    for (QAction* action : {mnuDelete, mnuNew, mnuOpen, mnuSave, mnuCreateTemplate, contents}) {
-        action->setShortcutContext(Qt::WidgetShortcut);
-        lstBlocks->addAction(action);
+    // The document commands answer their keys wherever the focus is in the
+    // window; F1 on a control with its own help topic opens that topic instead.
+    for (QAction* action : {mnuNew, mnuOpen, mnuSave, mnuCreateTemplate, contents}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "editor/Glyphs.h"
 
 #include <QDragMoveEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -30,6 +31,7 @@ public:
         const QFontMetrics metrics(option.font);
         painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
         painter->drawText(r.right() / 2 - metrics.horizontalAdvance(caption) / 2, r.top() + 4 + icon.height() + metrics.ascent(), caption);
+        DrawFocusMark(painter, option, r, option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
@@ -54,6 +56,22 @@ void PaletteList::mousePressEvent(QMouseEvent* event)
 {
     QListWidget::mousePressEvent(event);
     dragStarter_.Press(event, itemAt(event->position().toPoint()) != nullptr);
+}
+
+void PaletteList::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QListWidget::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton && itemAt(event->position().toPoint()))
+        emit rowChosen();
+}
+
+void PaletteList::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
+        emit rowChosen();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 void PaletteList::mouseMoveEvent(QMouseEvent* event)

@@ -11,6 +11,7 @@
 #include "platform/TextCodec.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -128,6 +129,17 @@ void ImagePanel::btnImagePicClick()
     const std::optional<QString> chosen = services_.dialogs.OpenPicture(request);
     if (!chosen)
         return;
+    // The copy comes first: a picture that does not reach the images folder
+    // would be missing from the published page, so the block keeps its own.
+    const CopyOutcome copied = [&] {
+        const HourglassCursor hourglass;
+        return CopyFileNoReplace(*chosen, ImagesFolder());
+    }();
+    if (copied == CopyOutcome::Failed) {
+        services_.dialogs.Error(QString(texts::PictureNotCopied).arg(QDir::toNativeSeparators(*chosen), QDir::toNativeSeparators(ImagesFolder())));
+        return;
+    }
+
     lblImageError->hide();
     if (LoadThumbnail(*chosen)) {
         txtImageH->setText(QString::number(imgImageView->pixmap().height()));
@@ -136,12 +148,9 @@ void ImagePanel::btnImagePicClick()
     CentreThumbnail();
     const QString name = QFileInfo(*chosen).fileName();
     txtImageFile->setText(name);
-
-    const HourglassCursor hourglass;
     // An existing file of that name is never replaced; the block then refers
     // to it by name while the thumbnail keeps showing the chosen picture.
-    const bool existed = CopyFileNoReplace(*chosen, ImagesFolder()) == CopyOutcome::AlreadyThere;
-    SetPicturePath(existed ? *chosen : ImagesFolder() + name);
+    SetPicturePath(copied == CopyOutcome::AlreadyThere ? *chosen : ImagesFolder() + name);
 }
 
 void ImagePanel::SetPicturePath(const QString& path)

@@ -77,7 +77,8 @@ LinkPanel::LinkPanel(const PanelServices& services, QWidget* parent)
     connect(btnLinkAdd, &QToolButton::clicked, this, &LinkPanel::btnLinkAddClick);
     connect(btnLinkEdit, &QToolButton::clicked, this, &LinkPanel::btnLinkEditClick);
     connect(btnLinkRemove, &QToolButton::clicked, this, &LinkPanel::btnLinkRemoveClick);
-    connect(lstLinks, &QListWidget::itemClicked, this, &LinkPanel::lstLinksClick);
+    // Apply Edit and Remove follow the selection, whatever changed it.
+    connect(lstLinks, &TListBoxHrz::selectionMoved, this, &LinkPanel::lstLinksClick);
     connect(lstLinks, &QListWidget::itemDoubleClicked, this, &LinkPanel::lstLinksDblClick);
 }
 
@@ -106,11 +107,9 @@ void LinkPanel::Show(TPageItem& item, TPagelette&)
 void LinkPanel::chkLinkClick()
 {
     const bool dropBox = chkLink->isChecked();
-    const bool canRemove = dropBox && lstLinks->count() > 0;
     btnLinkAdd->setEnabled(dropBox);
-    btnLinkRemove->setEnabled(canRemove);
-    btnLinkEdit->setEnabled(canRemove);
     lstLinks->setEnabled(dropBox);
+    lstLinksClick();
 }
 
 QString LinkPanel::EntryFromBoxes() const
@@ -136,7 +135,6 @@ void LinkPanel::btnLinkAddClick()
     lstLinks->insertItem(row, entry);
     lstLinks->SelectRow(row);
     ClearBoxes();
-    btnLinkRemove->setEnabled(true);
 }
 
 void LinkPanel::btnLinkEditClick()
@@ -153,14 +151,12 @@ void LinkPanel::btnLinkRemoveClick()
 {
     if (lstLinks->count() > 0)
         delete lstLinks->takeItem(lstLinks->count() - 1);
-    const bool entriesLeft = lstLinks->count() > 0;
-    chkLink->setChecked(entriesLeft);
-    btnLinkRemove->setEnabled(entriesLeft);
+    chkLink->setChecked(lstLinks->count() > 0);
 }
 
 void LinkPanel::lstLinksClick()
 {
-    const bool selected = lstLinks->SelectedRow() >= 0;
+    const bool selected = chkLink->isChecked() && lstLinks->SelectedRow() >= 0;
     btnLinkEdit->setEnabled(selected);
     btnLinkRemove->setEnabled(selected);
 }

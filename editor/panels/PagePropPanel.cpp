@@ -74,7 +74,8 @@ PagePropPanel::PagePropPanel(MiscDialogs& misc, QWidget* parent)
     connect(btnMetaAdd, &QToolButton::clicked, this, &PagePropPanel::btnMetaAddClick);
     connect(btnMetaEdit, &QToolButton::clicked, this, &PagePropPanel::btnMetaEditClick);
     connect(btnMetaRemove, &QToolButton::clicked, this, &PagePropPanel::btnMetaRemoveClick);
-    connect(lstMeta, &QListWidget::itemClicked, this, &PagePropPanel::lstMetaClick);
+    // Remove and Edit follow the selection, whatever changed it.
+    connect(lstMeta, &TListBoxHrz::selectionMoved, this, &PagePropPanel::lstMetaClick);
     connect(lstMeta, &QListWidget::itemDoubleClicked, this, &PagePropPanel::btnMetaEditClick);
 }
 
@@ -92,6 +93,7 @@ void PagePropPanel::Show(TPageItem& item, TPagelette&)
     SetText(txtPageTitle, block.PageTitle);
     chkLinkUnderline->setChecked(block.Underline);
     SetRows(lstMeta, block.MetaText);
+    lstMetaClick();
 }
 
 void PagePropPanel::btnMetaAddClick()
@@ -123,7 +125,6 @@ void PagePropPanel::btnMetaRemoveClick()
         delete lstMeta->takeItem(selected);
         lstMeta->SelectRow(-1);
     }
-    lstMetaClick();
 }
 
 void PagePropPanel::lstMetaClick()

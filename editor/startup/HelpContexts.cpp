@@ -24,14 +24,18 @@ bool HelpContexts::eventFilter(QObject* watched, QEvent* event)
     return OpenOnF1(watched, event);
 }
 
-bool HelpContexts::OpenOnF1(const QObject* control, const QEvent* event)
+bool HelpContexts::OpenOnF1(const QObject* control, QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress || static_cast<const QKeyEvent*>(event)->key() != Qt::Key_F1)
+    const bool press = event->type() == QEvent::KeyPress;
+    if ((!press && event->type() != QEvent::ShortcutOverride) || static_cast<const QKeyEvent*>(event)->key() != Qt::Key_F1)
         return false;
     const int topic = HelpContextOf(control);
     if (topic == 0)
         return false;
-    help_.ShowTopic(topic);
+    // An accepted override turns the shortcut back into a key press.
+    event->accept();
+    if (press)
+        help_.ShowTopic(topic);
     return true;
 }
 

@@ -18,8 +18,9 @@ public:
     void Set(QWidget* control, int topic);
     static int ContextOf(const QWidget* control);
     // F1 pressed on control opens its context; false when the event is not
-    // F1 or the control carries no context.
-    bool OpenOnF1(const QObject* control, const QEvent* event);
+    // F1 or the control carries no context. Such a control also keeps F1 from
+    // the window's shortcut for the help contents.
+    bool OpenOnF1(const QObject* control, QEvent* event);
 
 protected:
     // Key presses that the focused child leaves reach its parents here too.

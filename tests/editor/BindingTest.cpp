@@ -206,7 +206,9 @@ TEST_F(BindingTest, LinkStoresItsBoxesAndDropBox)
     EXPECT_TRUE(link.Email);
     EXPECT_EQ(link.LinkURL, "single.example");
     EXPECT_TRUE(panel->lstLinks->isEnabled());
-    EXPECT_TRUE(panel->btnLinkRemove->isEnabled());
+    EXPECT_TRUE(panel->btnLinkAdd->isEnabled());
+    // Shown afresh, no entry is selected yet.
+    EXPECT_FALSE(panel->btnLinkRemove->isEnabled());
 }
 
 TEST_F(BindingTest, BulletStyleWithoutARowKeepsTheStoredStyle)

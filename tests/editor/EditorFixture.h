@@ -25,6 +25,7 @@
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -51,6 +52,9 @@ protected:
         window = std::make_unique<TfrmMain>(dialogs, openDialog, misc, ProgramFolder(), settings,
                                             FakeDesktop(PathOf("data")));
         window->show();
+        // Keys go to the focused control of the active window only.
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
     void TearDown() override

@@ -130,8 +130,9 @@ TEST_F(MetaListTest, AddEditAndRemove)
     panel->btnMetaAddClick();
     EXPECT_EQ(panel->lstMeta->item(0)->text(), "Keywords\tcats");
     EXPECT_EQ(panel->lstMeta->SelectedRow(), 0);
-    // Add leaves the buttons as they were.
-    EXPECT_FALSE(panel->btnMetaRemove->isEnabled());
+    // The buttons follow the entry that Add selected.
+    EXPECT_TRUE(panel->btnMetaRemove->isEnabled());
+    EXPECT_TRUE(panel->btnMetaEdit->isEnabled());
 
     panel->lstMeta->addItem("Author\tme\tand you");
     panel->lstMeta->SelectRow(1);
@@ -147,8 +148,6 @@ TEST_F(MetaListTest, AddEditAndRemove)
     panel->btnMetaEditClick();
     EXPECT_EQ(panel->lstMeta->item(1)->text(), "Description\tmine");
 
-    panel->lstMetaClick();
-    EXPECT_TRUE(panel->btnMetaEdit->isEnabled());
     panel->btnMetaRemoveClick();
     EXPECT_EQ(panel->lstMeta->count(), 1);
     EXPECT_FALSE(panel->btnMetaRemove->isEnabled());

@@ -73,7 +73,7 @@ TEST_F(StartupWiringTest, PlacementSurvivesACloseAndTheNextStart)
     EXPECT_TRUE(window->isMaximized());
 
     window->showNormal();
-    window->resize(780, 590);
+    window->resize(900, 590);
     QCoreApplication::processEvents();  // the splitter takes its new width
     window->Splitter->setSizes({300, 380});
     ASSERT_EQ(PaneWidth(), 300);
