@@ -180,6 +180,10 @@ private:
     void DropAt(DragSource source, int target);
     void SetDocumentName(const QString& name, const QString& shownName);
     Answer AskSaveQuestion();
+    // What was typed into the panel on show reaches the page only when it is
+    // stored. Before the page is left (New, Open, closing) it is stored, and
+    // counts as a change only when the page came out different.
+    void StoreEditsBeforeLeaving();
     PageOutputContext OutputContext();
     void SelectTheme(const std::string& themeName);
     TPagePropertiesBlock& PageDetails();

@@ -2,6 +2,7 @@
 // commands: Save Page, Save As Template, View Page and Preview Page.
 
 #include "assistants/TfrmTemplates.h"
+#include "document/ComponentStream.h"
 #include "editor/BlockList.h"
 #include "editor/EditorTexts.h"
 #include "editor/MainWindow.h"
@@ -46,8 +47,17 @@ PageOutputContext TfrmMain::OutputContext()
     return context;
 }
 
+void TfrmMain::StoreEditsBeforeLeaving()
+{
+    const std::string before = WriteComponentStream(*document_);
+    const bool wasModified = modified_;
+    StoreCurrentBlock();
+    modified_ = wasModified || WriteComponentStream(*document_) != before;
+}
+
 void TfrmMain::mnuNewClick()
 {
+    StoreEditsBeforeLeaving();
     if (modified_) {
         const Answer answer = AskSaveQuestion();
         if (answer == Answer::Cancel)
@@ -154,6 +164,7 @@ void TfrmMain::btnExternalViewClick()
 
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
+    StoreEditsBeforeLeaving();
     if (modified_) {
         const Answer answer = AskSaveQuestion();
         if (answer == Answer::Cancel) {

@@ -5,8 +5,9 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDrag>
+#include <QDropEvent>
 #include <QTest>
-#include <QTimer>
 
 namespace tarvin::testing {
 
@@ -20,6 +21,19 @@ inline void ClickRow(QAbstractItemView& list, int row, Qt::MouseButton button = 
     QTest::mouseClick(list.viewport(), button, {}, RowCentre(list, row));
 }
 
+// A right-click sent through the window, which asks for the context menu as
+// a desktop's right-click does.
+inline void RightClick(QWidget* widget, QPoint at)
+{
+    QWidget* top = widget->window();
+    QTest::mouseClick(top->windowHandle(), Qt::RightButton, {}, widget->mapTo(top, at));
+}
+
+inline void RightClickRow(QAbstractItemView& list, int row)
+{
+    RightClick(list.viewport(), RowCentre(list, row));
+}
+
 // Press, release, then the second press that the platform reports as a double-click.
 inline void DoubleClickRow(QAbstractItemView& list, int row)
 {
@@ -29,22 +43,35 @@ inline void DoubleClickRow(QAbstractItemView& list, int row)
     QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, at);
 }
 
-// Presses at start on from, moves past the drag threshold, and lets go at
-// end on to. The drag runs its own event loop, so the rest of the gesture
-// arrives from inside it.
-inline void DragAndDrop(QWidget* from, QPoint start, QWidget* to, QPoint end)
+// Presses at start on from, moves past the drag threshold and lets go at end
+// on to; false when no drag started. The offscreen platform ends every drag
+// as soon as it starts, delivering nothing, so what a desktop does in between
+// is done here: the drag's data reaches to as drag-enter, drag-move and drop
+// events, and the release that ends the drag goes to to afterwards.
+inline bool DragAndDrop(QWidget* from, QPoint start, QWidget* to, QPoint end)
 {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // drags that ended before
     QTest::mousePress(from, Qt::LeftButton, {}, start);
-    QTimer::singleShot(0, to, [to, end] {
-        QTest::mouseMove(to, end);
-        QTest::mouseRelease(to, Qt::LeftButton, {}, end);
-    });
     QTest::mouseMove(from, start + QPoint(QApplication::startDragDistance() + 2, 0));
+    const QList<QDrag*> drags = from->window()->findChildren<QDrag*>();
+    if (drags.size() == 1) {
+        const QMimeData* data = drags.front()->mimeData();
+        QDragEnterEvent enter(end, Qt::MoveAction, data, Qt::LeftButton, {});
+        QApplication::sendEvent(to, &enter);
+        QDragMoveEvent move(end, Qt::MoveAction, data, Qt::LeftButton, {});
+        if (enter.isAccepted())
+            QApplication::sendEvent(to, &move);
+        QDropEvent drop(end, Qt::MoveAction, data, Qt::LeftButton, {});
+        if (enter.isAccepted() && move.isAccepted())
+            QApplication::sendEvent(to, &drop);
+    }
+    QTest::mouseRelease(drags.isEmpty() ? from : to, Qt::LeftButton, {}, drags.isEmpty() ? start : end);
+    return drags.size() == 1;
 }
 
-inline void DragRowTo(QAbstractItemView& list, int row, QWidget* to, QPoint end)
+inline bool DragRowTo(QAbstractItemView& list, int row, QWidget* to, QPoint end)
 {
-    DragAndDrop(list.viewport(), RowCentre(list, row), to, end);
+    return DragAndDrop(list.viewport(), RowCentre(list, row), to, end);
 }
 
 // Sends a key to whatever has the keyboard focus, as the keyboard does.
