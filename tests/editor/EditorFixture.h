@@ -18,6 +18,7 @@
 #include "look/ThemeStore.h"
 #include "platform/SharedOpenDialog.h"
 #include "support/FakeDesktop.h"
+#include "support/QtPrinters.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QDir>

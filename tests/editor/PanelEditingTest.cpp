@@ -2,6 +2,7 @@
 // the link source commands.
 
 #include "EditorFixture.h"
+#include "RealInput.h"
 
 #include "editor/ListBoxHrz.h"
 #include "editor/FontMemo.h"
@@ -113,6 +114,53 @@ TEST_F(LinkListTest, DroppingAnEntryOnAnotherSwapsThem)
     EXPECT_EQ(Entries().first(), "c.example\tC");
 }
 
+TEST_F(LinkListTest, TheDropBoxAndTheSelectionEnableTheButtons)
+{
+    // The fixture checked the drop box; start from a block without one.
+    ClickCheckBox(panel->chkLink);
+    ASSERT_FALSE(panel->chkLink->isChecked());
+    for (QWidget* control : std::initializer_list<QWidget*>{panel->btnLinkAdd, panel->btnLinkRemove, panel->btnLinkEdit, panel->lstLinks})
+        EXPECT_FALSE(control->isEnabled());
+
+    ClickCheckBox(panel->chkLink);
+    EXPECT_TRUE(panel->btnLinkAdd->isEnabled());
+    EXPECT_TRUE(panel->lstLinks->isEnabled());
+    EXPECT_FALSE(panel->btnLinkRemove->isEnabled());  // nothing to remove yet
+    EXPECT_FALSE(panel->btnLinkEdit->isEnabled());
+
+    QTest::mouseClick(panel->txtLinkAddress, Qt::LeftButton);
+    QTest::keyClicks(panel->txtLinkAddress, "a.example");
+    QTest::mouseClick(panel->txtLinkText, Qt::LeftButton);
+    QTest::keyClicks(panel->txtLinkText, "A");
+    QTest::mouseClick(panel->btnLinkAdd, Qt::LeftButton);
+    Add("b.example", "B");
+    ASSERT_EQ(Entries(), QStringList({"a.example\tA", "b.example\tB"}));
+    EXPECT_EQ(panel->lstLinks->SelectedRow(), 1);
+    EXPECT_TRUE(panel->btnLinkRemove->isEnabled());
+    EXPECT_TRUE(panel->btnLinkEdit->isEnabled());
+
+    // Unchecked with entries left, everything but the box itself goes off.
+    ClickCheckBox(panel->chkLink);
+    EXPECT_FALSE(panel->btnLinkAdd->isEnabled());
+    EXPECT_FALSE(panel->btnLinkRemove->isEnabled());
+    EXPECT_FALSE(panel->btnLinkEdit->isEnabled());
+    EXPECT_FALSE(panel->lstLinks->isEnabled());
+    ClickCheckBox(panel->chkLink);
+    EXPECT_TRUE(panel->btnLinkRemove->isEnabled());
+
+    // Up selects the first entry; Remove still takes the last one.
+    panel->lstLinks->setFocus();
+    QTest::keyClick(panel->lstLinks, Qt::Key_Up);
+    EXPECT_EQ(panel->lstLinks->SelectedRow(), 0);
+    QTest::mouseClick(panel->btnLinkRemove, Qt::LeftButton);
+    EXPECT_EQ(Entries(), QStringList({"a.example\tA"}));
+    EXPECT_TRUE(panel->btnLinkRemove->isEnabled());
+    QTest::mouseClick(panel->btnLinkRemove, Qt::LeftButton);
+    EXPECT_TRUE(Entries().isEmpty());
+    EXPECT_FALSE(panel->chkLink->isChecked());
+    EXPECT_FALSE(panel->btnLinkRemove->isEnabled());
+}
+
 class MetaListTest : public EditorTest {
 protected:
     void SetUp() override
@@ -160,6 +208,34 @@ TEST_F(MetaListTest, EditWithoutASelectedEntryOpensNothing)
     panel->lstMeta->SelectRow(-1);
     panel->btnMetaEditClick();
     EXPECT_TRUE(misc.editedFrom.empty());
+}
+
+TEST_F(MetaListTest, RemoveAndEditFollowTheSelectionWhateverMadeIt)
+{
+    misc.metaTags.push_back(MetaTag{"Keywords", "cats"});
+    QTest::mouseClick(panel->btnMetaAdd, Qt::LeftButton);
+    misc.metaTags.push_back(MetaTag{"Description", "pets"});
+    QTest::mouseClick(panel->btnMetaAdd, Qt::LeftButton);
+    ASSERT_EQ(panel->lstMeta->count(), 2);
+    EXPECT_EQ(panel->lstMeta->SelectedRow(), 1);
+    EXPECT_TRUE(panel->btnMetaRemove->isEnabled());
+    EXPECT_TRUE(panel->btnMetaEdit->isEnabled());
+
+    QTest::mouseClick(panel->btnMetaRemove, Qt::LeftButton);
+    EXPECT_EQ(panel->lstMeta->SelectedRow(), -1);
+    EXPECT_FALSE(panel->btnMetaRemove->isEnabled());
+    EXPECT_FALSE(panel->btnMetaEdit->isEnabled());
+
+    panel->lstMeta->setFocus();
+    QTest::keyClick(panel->lstMeta, Qt::Key_Down);
+    EXPECT_EQ(panel->lstMeta->SelectedRow(), 0);
+    EXPECT_TRUE(panel->btnMetaRemove->isEnabled());
+
+    // A click on empty space leaves nothing selected.
+    QTest::mouseClick(panel->lstMeta->viewport(), Qt::LeftButton, {}, QPoint(5, panel->lstMeta->viewport()->height() - 3));
+    EXPECT_EQ(panel->lstMeta->SelectedRow(), -1);
+    EXPECT_FALSE(panel->btnMetaRemove->isEnabled());
+    EXPECT_FALSE(panel->btnMetaEdit->isEnabled());
 }
 
 class TextImportTest : public EditorTest {};

@@ -21,6 +21,13 @@ inline void ClickRow(QAbstractItemView& list, int row, Qt::MouseButton button = 
     QTest::mouseClick(list.viewport(), button, {}, RowCentre(list, row));
 }
 
+// On the box itself: a check box spread over a wide cell takes no clicks
+// beyond its caption.
+inline void ClickCheckBox(QWidget* box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
+
 // A right-click sent through the window, which asks for the context menu as
 // a desktop's right-click does.
 inline void RightClick(QWidget* widget, QPoint at)
