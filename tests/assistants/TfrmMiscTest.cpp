@@ -1,4 +1,5 @@
 #include "assistants/TfrmMisc.h"
+#include "assistants/FontFamilies.h"
 
 #include "platform/SharedOpenDialog.h"
 #include "support/ScriptedDialogs.h"
@@ -171,7 +172,7 @@ TEST_F(TfrmMiscTest, FontFaceShowsTheSample) {
     dialog.SetSample(font, QColor(Qt::red));
     ASSERT_TRUE(dialog.FormShow());
     EXPECT_EQ(dialog.windowTitle(), "Font");
-    EXPECT_EQ(Child<QComboBox>("cbName")->currentText(), families.last());
+    EXPECT_EQ(Child<QComboBox>("cbName")->currentText(), PlainFamilyName(families.last()));
     EXPECT_EQ(Child<QComboBox>("cbSize")->currentIndex(), 2);
     EXPECT_EQ(Child<QComboBox>("cbSize")->currentText(), "5");
     EXPECT_FALSE(Child<QPushButton>("btnBold")->isChecked());
@@ -188,6 +189,17 @@ TEST_F(TfrmMiscTest, FontFaceKeepsWhatNoRowStandsFor) {
     EXPECT_EQ(Child<QComboBox>("cbSize")->currentIndex(), -1);
     EXPECT_EQ(dialog.SampleFont().pointSize(), 13);
     EXPECT_EQ(dialog.SampleFont().family(), "No Such Font Family");
+}
+
+TEST_F(TfrmMiscTest, AFontKeptWithItsFoundryComesBackByItsPlainName) {
+    const QString plain = PlainFamilyNames(QFontDatabase::families()).value(0);
+    ASSERT_FALSE(plain.isEmpty());
+    dialog.SetDialogMode(dmFont);
+    dialog.SetSample(QFont(plain + " [urw]", 12), QColor(Qt::black));
+    ASSERT_TRUE(dialog.FormShow());
+    EXPECT_EQ(Child<QComboBox>("cbName")->currentText(), plain);
+    EXPECT_EQ(dialog.SampleFont().family(), plain);
+    EXPECT_EQ(Child<QComboBox>("cbName")->findText(plain + " [urw]"), -1);
 }
 
 TEST_F(TfrmMiscTest, FontControlsChangeTheSample) {

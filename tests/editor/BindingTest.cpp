@@ -13,10 +13,13 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include <functional>
+
 namespace tarvin::testing {
 namespace {
 
 using BT = TBlockType;
+using Kind = ScriptedDialogs::Kind;
 
 class BindingTest : public EditorTest {
 protected:
@@ -186,6 +189,45 @@ TEST_F(BindingTest, PickingAPictureCopiesItWithoutReplacing)
     dialogs.CancellingFile();
     panel->btnImagePicClick();
     EXPECT_EQ(panel->txtImageFile->text(), "blue.bmp");
+}
+
+TEST_F(BindingTest, APictureThatCannotBeCopiedIsReportedAndTheBlockKeepsItsOwn)
+{
+    QImage picture(40, 10, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    QDir(folder.path()).mkpath("elsewhere");
+    ASSERT_TRUE(picture.save(PathOf("elsewhere/blue.bmp")));
+    ASSERT_TRUE(picture.scaled(8, 8).save(PathOf("elsewhere/small.bmp")));
+    SelectRow(1);
+    ImagePanel* panel = window->pnlImages;
+    dialogs.ChoosingFile(PathOf("elsewhere/blue.bmp"));
+    QTest::mouseClick(panel->btnImagePic, Qt::LeftButton);
+    ASSERT_EQ(panel->PicturePath(), PathOf("Upload/images/blue.bmp"));
+
+    struct Case {
+        const char* name;
+        QString chosen;
+        std::function<void()> breakCopy;
+    };
+    const Case cases[] = {
+        {"unreadable source", PathOf("elsewhere/gone.bmp"), [] {}},
+        {"no images folder", PathOf("elsewhere/small.bmp"), [this] { QDir(PathOf("Upload/images")).removeRecursively(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.breakCopy();
+        dialogs.calls.clear();
+        dialogs.ChoosingFile(c.chosen);
+        QTest::mouseClick(panel->btnImagePic, Qt::LeftButton);
+        ASSERT_EQ(dialogs.CallsOf(Kind::Error).size(), 1u);
+        EXPECT_TRUE(dialogs.CallsOf(Kind::Error).at(0).text.contains(QDir::toNativeSeparators(c.chosen)));
+        EXPECT_EQ(panel->txtImageFile->text(), "blue.bmp");
+        EXPECT_EQ(panel->PicturePath(), PathOf("Upload/images/blue.bmp"));
+        EXPECT_EQ(panel->imgImageView->size(), QSize(40, 10));
+        EXPECT_EQ(panel->txtImageW->text(), "40");
+    }
+    SelectRow(0);
+    EXPECT_EQ(window->Document().Page().Items(1).ImageBlock().FileName, "blue.bmp");
 }
 
 TEST_F(BindingTest, LinkStoresItsBoxesAndDropBox)

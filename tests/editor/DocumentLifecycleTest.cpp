@@ -3,12 +3,15 @@
 #include "EditorFixture.h"
 
 #include "document/DocumentFile.h"
+#include "platform/HtmlViewer.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QStackedWidget>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTreeWidget>
 
 namespace tarvin::testing {
@@ -136,6 +139,39 @@ TEST_F(DocumentLifecycleTest, SavePageWritesTheDocumentAndThreeCopies)
     EXPECT_EQ(window->windowTitle(), "Ostrel Tarvin 6.1 - My Page.html");
     EXPECT_EQ(window->DocumentName(), PathOf("Upload/My Page.html"));
     EXPECT_FALSE(window->Modified());
+}
+
+TEST_F(DocumentLifecycleTest, OnlyTheLastFullStopEndsThePageName)
+{
+    dialogs.ChoosingFile(PathOf("Upload/a.b.html"));
+    window->mnuSaveClick();
+    EXPECT_TRUE(ReadDocument(PathOf("TarvinFiles/a.b.tvd").toStdString()).Ok());
+    EXPECT_TRUE(QFileInfo::exists(PathOf("TarvinFiles/a.b.html")));
+    // The published copy is the chosen file itself, with bare picture names.
+    EXPECT_TRUE(QFileInfo::exists(PathOf("Upload/a.b.html")));
+    EXPECT_FALSE(QFileInfo::exists(PathOf("TarvinFiles/a.tvd")));
+    EXPECT_EQ(window->windowTitle(), "Ostrel Tarvin 6.1 - a.b.html");
+}
+
+TEST_F(DocumentLifecycleTest, ViewPageShowsPicturesFromTheImagesFolder)
+{
+    QImage picture(30, 20, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(PathOf("Upload/images/red.bmp")));
+    window->Document().Page().Items(1).ImageBlock().FileName = "red.bmp";
+    QTest::mouseClick(window->btnPreview, Qt::LeftButton);
+    ASSERT_TRUE(window->pnlPreview->isVisible());
+
+    QStringList sources;
+    for (QTextBlock block = window->browser->document()->begin(); block.isValid(); block = block.next())
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
+            if (fragment.fragment().charFormat().isImageFormat())
+                sources << fragment.fragment().charFormat().toImageFormat().name();
+    // The logo comes from the maker's server; the block's picture from the program folder.
+    ASSERT_EQ(sources.size(), 2);
+    ASSERT_EQ(sources.front(), PathOf("Upload/images/red.bmp"));
+    const QPixmap shown = window->browser->loadResource(QTextDocument::ImageResource, QUrl(sources.front())).value<QPixmap>();
+    EXPECT_EQ(shown.size(), QSize(30, 20));
 }
 
 TEST_F(DocumentLifecycleTest, SaveAsTemplateKeepsCaptionAndModified)

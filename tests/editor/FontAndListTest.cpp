@@ -72,6 +72,21 @@ TEST(ListBoxHrzTest, ExtentFollowsTheWidestRow)
     EXPECT_EQ(list.CurrentWidth(), 0);
 }
 
+TEST(ListBoxHrzTest, AFirstRowOneHundredPixelsWideGivesAnExtentOf146)
+{
+    TListBoxHrz list;
+    list.SetTabWidth(20);
+    // Some run of one character is exactly 100 pixels wide in the list's font.
+    QString hundred;
+    for (char c = '!'; c <= '~' && hundred.isEmpty(); ++c)
+        for (int n = 1; n <= 100 && hundred.isEmpty(); ++n)
+            if (list.fontMetrics().horizontalAdvance(QString(n, QChar(c))) == 100)
+                hundred = QString(n, QChar(c));
+    ASSERT_FALSE(hundred.isEmpty());
+    list.addItem(hundred);
+    EXPECT_EQ(list.CurrentWidth(), 146);
+}
+
 TEST(LinePreviewTest, RoundsHalvesToTheEvenNeighbour)
 {
     EXPECT_EQ(LinePreviewWidth(5, 250), 12);
