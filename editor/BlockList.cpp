@@ -27,6 +27,15 @@ QFont SummaryFont(const QFont& font)
     return small;
 }
 
+// Grey, halfway between the caption and the tile, yet plain to read.
+QColor SummaryColour(const QPalette& palette)
+{
+    const QColor text = palette.color(QPalette::ButtonText);
+    const QColor face = palette.color(QPalette::Button);
+    return QColor::fromRgbF((text.redF() * 3 + face.redF() * 2) / 5, (text.greenF() * 3 + face.greenF() * 2) / 5,
+                            (text.blueF() * 3 + face.blueF() * 2) / 5);
+}
+
 // A raised tile inside a frame of the selection colour when selected: the
 // block type's icon and caption, and under the caption the start of the
 // block's content in a smaller grey line.
@@ -56,7 +65,7 @@ public:
         painter->drawText(left, top + metrics.ascent(), index.data(Qt::DisplayRole).toString());
         if (!summary.isEmpty()) {
             painter->setFont(smallFont);
-            painter->setPen(option.palette.color(QPalette::Disabled, QPalette::ButtonText));
+            painter->setPen(SummaryColour(option.palette));
             painter->drawText(left, top + metrics.height() + small.ascent(), small.elidedText(summary, Qt::ElideRight, tile.right() - 4 - left));
         }
         painter->restore();
@@ -177,6 +186,12 @@ void BlockList::dragEnterEvent(QDragEnterEvent* event)
 void BlockList::dragMoveEvent(QDragMoveEvent* event)
 {
     AcceptDrag(event);
+}
+
+void BlockList::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    QListWidget::dragLeaveEvent(event);
+    emit dragLeft();
 }
 
 void BlockList::dropEvent(QDropEvent* event)

@@ -36,6 +36,8 @@ signals:
     // Positions are in viewport coordinates.
     void draggedOver(tarvin::DragSource source, QPoint position, bool* accept);
     void dropped(tarvin::DragSource source, QPoint position);
+    // A drag went on elsewhere, to the bin say.
+    void dragLeft();
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index, const QEvent* event) const override;
@@ -43,6 +45,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:

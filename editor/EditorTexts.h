@@ -12,7 +12,7 @@ inline constexpr const char* ConfirmDelete = "Do you want to delete the selected
 inline constexpr const char* SaveChangesQuestion = "Would you like to save changes to %1?";
 inline constexpr const char* CouldNotLoadClient = "Could not load the default client.";
 inline constexpr const char* PictureNotCopied =
-    "The picture %1 could not be copied into %2, so the page could not show it. The image keeps its previous picture.";
+    "The picture %1 could not be copied into %2, where the page looks for its pictures. The image keeps its previous picture.";
 
 inline constexpr const char* HtmlFilter = "HTML Files|*.html";
 inline constexpr const char* TemplateFilter = "Tarvin Template|*.tvt";

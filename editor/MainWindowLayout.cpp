@@ -124,6 +124,7 @@ QWidget* TfrmMain::BuildLeftPane()
     connect(lstPalette, &PaletteList::rowChosen, this, &TfrmMain::lstPaletteChoose);
     connect(lstBlocks, &BlockList::rowSelected, this, &TfrmMain::lstBlocksClick);
     connect(lstBlocks, &BlockList::mouseMovedOver, shp, &QWidget::hide);
+    connect(lstBlocks, &BlockList::dragLeft, shp, &QWidget::hide);
     connect(lstBlocks, &BlockList::draggedOver, this,
             [this](DragSource source, QPoint position, bool* accept) { *accept = lstBlocksDragOver(source, position); });
     connect(lstBlocks, &BlockList::dropped, this, &TfrmMain::lstBlocksDragDrop);
