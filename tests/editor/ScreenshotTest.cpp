@@ -6,6 +6,7 @@
 #include "editor/FontMemo.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -33,7 +34,7 @@ TEST_F(ScreenshotTest, MainWindowAndPreview)
     ASSERT_TRUE(picture.save(PathOf("Upload/images/hills.png")));
 
     TPagelette& page = window->Document();
-    page.Page().Items(0).PagePropertiesBlock().PageTitle = "My Garden";
+    window->pnlPageProp->txtPageTitle->setText("My Garden");  // the panel on show is stored by the drops below
     TImageBlock& image = page.Page().Items(1).ImageBlock();
     image.FileName = "hills.png";
     image.Alt = "The hills behind the garden";
