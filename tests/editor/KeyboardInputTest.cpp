@@ -7,17 +7,13 @@
 #include "document/DocumentFile.h"
 #include "editor/FontMemo.h"
 #include "editor/ListBoxHrz.h"
-#include "editor/panels/LinkList.h"
 #include "editor/startup/HelpWindow.h"
 
-#include <QCheckBox>
 #include <QLineEdit>
 #include <QTextBrowser>
 
 namespace tarvin::testing {
 namespace {
-
-using Kind = ScriptedDialogs::Kind;
 
 class KeyboardInputTest : public EditorTest {
 protected:

@@ -16,7 +16,6 @@ namespace tarvin::testing {
 namespace {
 
 using BT = TBlockType;
-using Kind = ScriptedDialogs::Kind;
 
 class MouseInputTest : public EditorTest {
 protected:
