@@ -10,22 +10,9 @@ namespace {
 TEST(FontFamiliesTest, FoundriesAreDroppedAndEachFamilyOfferedOnce)
 {
     const QStringList database = {"DejaVu Sans", "Nimbus Sans [UKWN]", "Nimbus Sans [urw]", "Noto Sans", "Nimbus Sans",
-                                  "Symbol [bitstream]", "[bracketed]", "Odd [name] Family"};
+                                  "Symbol [bitstream]", "[bracketed]", "Odd [name] Family", ""};
     EXPECT_EQ(PlainFamilyNames(database),
-              QStringList({"DejaVu Sans", "Nimbus Sans", "Noto Sans", "Symbol", "[bracketed]", "Odd [name] Family"}));
-}
-
-TEST(FontFamiliesTest, PlainNames)
-{
-    const std::pair<const char*, const char*> cases[] = {
-        {"Nimbus Sans [urw]", "Nimbus Sans"},
-        {"Nimbus Sans", "Nimbus Sans"},
-        {"Times New Roman", "Times New Roman"},
-        {"[only a foundry]", "[only a foundry]"},
-        {"", ""},
-    };
-    for (const auto& [family, plain] : cases)
-        EXPECT_EQ(PlainFamilyName(family).toStdString(), plain) << family;
+              QStringList({"DejaVu Sans", "Nimbus Sans", "Noto Sans", "Symbol", "[bracketed]", "Odd [name] Family", ""}));
 }
 
 } // namespace
