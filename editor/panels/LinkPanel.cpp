@@ -147,10 +147,15 @@ void LinkPanel::btnLinkEditClick()
     ClearBoxes();
 }
 
+// Removes the entry the user selected (the meta list does the same); removing
+// the last one left turns the drop box off.
 void LinkPanel::btnLinkRemoveClick()
 {
-    if (lstLinks->count() > 0)
-        delete lstLinks->takeItem(lstLinks->count() - 1);
+    const int selected = lstLinks->SelectedRow();
+    if (selected >= 0) {
+        delete lstLinks->takeItem(selected);
+        lstLinks->SelectRow(-1);
+    }
     chkLink->setChecked(lstLinks->count() > 0);
 }
 

@@ -64,13 +64,17 @@ TEST_F(LinkListTest, AddNeedsBothBoxesAndGoesAfterTheSelectedEntry)
     EXPECT_EQ(panel->lstLinks->SelectedRow(), 0);
 }
 
-TEST_F(LinkListTest, RemoveTakesTheLastEntryAndTheLastOneTurnsTheDropBoxOff)
+TEST_F(LinkListTest, RemoveTakesTheSelectedEntryAndTheLastOneTurnsTheDropBoxOff)
 {
     Add("a.example", "A");
     Add("b.example", "B");
     panel->lstLinks->SelectRow(0);
     panel->btnLinkRemoveClick();
-    EXPECT_EQ(Entries(), QStringList({"a.example\tA"}));
+    EXPECT_EQ(Entries(), QStringList({"b.example\tB"}));
+    EXPECT_EQ(panel->lstLinks->SelectedRow(), -1);
+    panel->btnLinkRemoveClick();  // nothing selected: nothing removed
+    EXPECT_EQ(Entries(), QStringList({"b.example\tB"}));
+    panel->lstLinks->SelectRow(0);
     panel->btnLinkRemoveClick();
     EXPECT_TRUE(Entries().isEmpty());
     EXPECT_FALSE(panel->chkLink->isChecked());
@@ -148,12 +152,16 @@ TEST_F(LinkListTest, TheDropBoxAndTheSelectionEnableTheButtons)
     ClickCheckBox(panel->chkLink);
     EXPECT_TRUE(panel->btnLinkRemove->isEnabled());
 
-    // Up selects the first entry; Remove still takes the last one.
+    // Up selects the first entry, and Remove takes that one; with nothing
+    // selected any more, Remove waits for the next selection.
     panel->lstLinks->setFocus();
     QTest::keyClick(panel->lstLinks, Qt::Key_Up);
     EXPECT_EQ(panel->lstLinks->SelectedRow(), 0);
     QTest::mouseClick(panel->btnLinkRemove, Qt::LeftButton);
-    EXPECT_EQ(Entries(), QStringList({"a.example\tA"}));
+    EXPECT_EQ(Entries(), QStringList({"b.example\tB"}));
+    EXPECT_FALSE(panel->btnLinkRemove->isEnabled());
+    panel->lstLinks->setFocus();
+    QTest::keyClick(panel->lstLinks, Qt::Key_Down);
     EXPECT_TRUE(panel->btnLinkRemove->isEnabled());
     QTest::mouseClick(panel->btnLinkRemove, Qt::LeftButton);
     EXPECT_TRUE(Entries().isEmpty());
