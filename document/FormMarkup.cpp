@@ -1,6 +1,7 @@
 #include "document/FormMarkup.h"
 
 #include "document/MakerAddresses.h"
+#include "document/TextEncoding.h"
 #include "document/TextUtil.h"
 
 #include <stdexcept>
@@ -11,7 +12,7 @@ namespace tarvin {
 namespace {
 
 // The form's fixed texts, used verbatim.
-constexpr std::string_view HiddenField = "<INPUT TYPE=\"HIDDEN\" NAME=\"%s\" VALUE=\"%s\">\r\n";
+constexpr std::string_view HiddenFieldTemplate = "<INPUT TYPE=\"HIDDEN\" NAME=\"%s\" VALUE=\"%s\">\r\n";
 constexpr std::string_view TableStart = "<TABLE CELLPADDING=2 WIDTH=100%";
 constexpr std::string_view TableEnd = "</TABLE></FORM>";
 constexpr std::string_view BorderAttribute = " BORDER=1";
@@ -68,7 +69,8 @@ std::string ChoiceInputs(const TFormElement& element)
         const std::string name = element.FieldKind == TFieldKind::fkRadio
             ? HtmlFieldName(element)
             : LowerCase(ReplaceAll(element.Name + "_" + std::string(caption), " ", "_"));
-        inputs += FillTemplate(Choice, {FieldKindName(element.FieldKind), name, value, checked, caption, ChoiceEnd});
+        inputs += FillTemplate(Choice, {FieldKindName(element.FieldKind), HtmlAttribute(name), HtmlAttribute(value),
+                                        checked, DocumentTextToUtf8(caption), ChoiceEnd});
     }
     return inputs;
 }
@@ -79,10 +81,10 @@ std::string DropDownInput(const TFormElement& element)
     options += FixedOptions;
     for (const std::string& line : element.Strings) {
         const auto [value, caption] = SplitAt(line, '|');
-        options += FillTemplate(Option, {value, caption});
+        options += FillTemplate(Option, {HtmlAttribute(value), DocumentTextToUtf8(caption)});
         options += CRLF;
     }
-    return FillTemplate(DropDown, {HtmlFieldName(element), options});
+    return FillTemplate(DropDown, {HtmlAttribute(HtmlFieldName(element)), options});
 }
 
 std::string ElementInput(const TFormElement& element)
@@ -90,10 +92,12 @@ std::string ElementInput(const TFormElement& element)
     const StringLines& settings = element.Strings;
     switch (element.FieldKind) {
     case TFieldKind::fkText:
-        return FillTemplate(TextBox, {HtmlFieldName(element), element.Value, SettingValue(settings, "Size")});
+        return FillTemplate(TextBox, {HtmlAttribute(HtmlFieldName(element)), HtmlAttribute(element.Value),
+                                      HtmlAttribute(SettingValue(settings, "Size"))});
     case TFieldKind::fkTextArea:
-        return FillTemplate(TextArea,
-                            {SettingValue(settings, "Cols"), SettingValue(settings, "Rows"), HtmlFieldName(element)});
+        return FillTemplate(TextArea, {HtmlAttribute(SettingValue(settings, "Cols")),
+                                       HtmlAttribute(SettingValue(settings, "Rows")),
+                                       HtmlAttribute(HtmlFieldName(element))});
     case TFieldKind::fkRadio:
     case TFieldKind::fkCheckBox:
         return ChoiceInputs(element);
@@ -105,14 +109,19 @@ std::string ElementInput(const TFormElement& element)
     return {};
 }
 
+std::string HiddenField(std::string_view name, std::string_view value)
+{
+    return FillTemplate(HiddenFieldTemplate, {name, HtmlAttribute(value)});
+}
+
 std::string HiddenFields(const TPagelette& page)
 {
-    std::string hidden = FillTemplate(HiddenField, {"recipient", page.Email}) +
-        FillTemplate(HiddenField, {"subject", page.Subject}) + FillTemplate(HiddenField, {"redirect", page.Redirect});
+    std::string hidden =
+        HiddenField("recipient", page.Email) + HiddenField("subject", page.Subject) + HiddenField("redirect", page.Redirect);
     if (page.AlphaSort)
-        hidden += FillTemplate(HiddenField, {"sort", "alphabetic"});
+        hidden += HiddenField("sort", "alphabetic");
     if (page.BlankFields)
-        hidden += FillTemplate(HiddenField, {"print_blank_fields", "1"});
+        hidden += HiddenField("print_blank_fields", "1");
 
     const auto joined = [](std::initializer_list<std::pair<bool, std::string_view>> words) {
         std::string text;
@@ -124,10 +133,10 @@ std::string HiddenFields(const TPagelette& page)
     const std::string env = joined(
         {{page.BrowserUsed, "HTTP_USER_AGENT"}, {page.HostName, "REMOTE_HOST"}, {page.EnvReport, "REMOTE_ADDR"}});
     if (!env.empty())
-        hidden += FillTemplate(HiddenField, {"env_report", env});
+        hidden += HiddenField("env_report", env);
     const std::string config = joined({{page.EmailAddress, "email"}, {page.EmailSubject, "subject"}});
     if (!config.empty())
-        hidden += FillTemplate(HiddenField, {"print_config", config});
+        hidden += HiddenField("print_config", config);
     return hidden;
 }
 
@@ -140,7 +149,8 @@ std::string HtmlFieldName(const TFormElement& element)
 
 std::string GetElementHtml(const TFormElement& element)
 {
-    return FillTemplate(FieldRow, {"%", ReplaceAll(element.Text, CRLF, "<BR>"), "%", ElementInput(element)});
+    return FillTemplate(FieldRow,
+                        {"%", ReplaceAll(DocumentTextToUtf8(element.Text), CRLF, "<BR>"), "%", ElementInput(element)});
 }
 
 std::string GetFieldsHtml(const TWebForm& form)
@@ -154,9 +164,11 @@ std::string GetFieldsHtml(const TWebForm& form)
 std::string GetFormHtml(const TPagelette& page)
 {
     const std::string_view border = page.Border ? BorderAttribute : std::string_view();
-    const std::string title = page.FormTitle.empty() ? std::string() : FillTemplate(TitleRow, {page.FormTitle});
-    const std::string footer =
-        page.FormFooter ? FillTemplate(FooterRow, {FillTemplate(MailLink, {page.Email, page.Email})}) : std::string();
+    const std::string title =
+        page.FormTitle.empty() ? std::string() : FillTemplate(TitleRow, {DocumentTextToUtf8(page.FormTitle)});
+    const std::string footer = page.FormFooter
+        ? FillTemplate(FooterRow, {FillTemplate(MailLink, {HtmlAttribute(page.Email), DocumentTextToUtf8(page.Email)})})
+        : std::string();
 
     std::string form = "<FORM ACTION=\"" + std::string(maker::FormMailEndpoint) + "\" METHOD=\"POST\">\r\n";
     form += HiddenFields(page);

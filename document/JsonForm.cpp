@@ -1,6 +1,7 @@
 #include "document/JsonForm.h"
 
 #include "document/Collection.h"
+#include "document/TextEncoding.h"
 #include "document/TextUtil.h"
 
 #include <limits>
@@ -8,34 +9,6 @@
 namespace tarvin {
 
 namespace {
-
-bool IsValidUtf8(std::string_view s)
-{
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        std::size_t extra;
-        std::uint32_t cp;
-        if (c < 0x80) { ++i; continue; }
-        if ((c & 0xE0) == 0xC0) { extra = 1; cp = c & 0x1F; }
-        else if ((c & 0xF0) == 0xE0) { extra = 2; cp = c & 0x0F; }
-        else if ((c & 0xF8) == 0xF0) { extra = 3; cp = c & 0x07; }
-        else return false;
-        if (i + extra >= s.size())
-            return false;
-        for (std::size_t k = 1; k <= extra; ++k) {
-            const auto cc = static_cast<unsigned char>(s[i + k]);
-            if ((cc & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (cc & 0x3F);
-        }
-        static constexpr std::uint32_t minimum[] = {0, 0x80, 0x800, 0x10000};
-        if (cp < minimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += extra + 1;
-    }
-    return true;
-}
 
 OrderedJson TextToJson(const std::string& text)
 {

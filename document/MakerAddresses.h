@@ -4,7 +4,6 @@
 namespace tarvin::maker {
 
 inline constexpr const char* WebSite = "http://www.ostrel.example/";
-inline constexpr const char* ButtonImage = "http://www.ostrel.example/images/tarvin-button.gif";
 inline constexpr const char* SupportEmail = "support@ostrel.example";
 inline constexpr const char* FormMailEndpoint = "http://forms.ostrel.example/cgi-bin/FormMail.pl";
 

@@ -6,6 +6,7 @@
 
 #include "document/Collection.h"
 #include "document/FormMarkup.h"
+#include "document/TextEncoding.h"
 #include "document/TextUtil.h"
 
 #include <array>
@@ -16,13 +17,13 @@ namespace {
 
 std::string ImageHtml(TImageBlock& block, const PageBuildOptions& options)
 {
-    std::string image = FillTemplate(
-        html::Image,
-        {PictureReference(PictureFolder::Images, block.FileName, options), block.Alt, block.Height, block.Width});
+    std::string image = FillTemplate(html::Image, {PictureReference(PictureFolder::Images, block.FileName, options),
+                                                   HtmlAttribute(block.Alt), HtmlAttribute(block.Height),
+                                                   HtmlAttribute(block.Width)});
     if (!block.Align.empty())
-        InsertBeforeFirstTagEnd(image, FillTemplate(html::ImageAlign, {block.Align}));
+        InsertBeforeFirstTagEnd(image, FillTemplate(html::ImageAlign, {HtmlAttribute(block.Align)}));
     if (!block.ImageLink.empty())
-        image = FillTemplate(html::Link, {block.ImageLink, image});
+        image = FillTemplate(html::Link, {HtmlAttribute(block.ImageLink), image});
     return image;
 }
 
@@ -35,7 +36,8 @@ std::string LinkHtml(TLinkBlock& block, int index, bool& dropBoxUsed)
         return FillTemplate(html::DropBoxForm,
                             {number, ConvertLines(block.DropBoxText, TLineConversion::lcDropBoxOptions), number});
     }
-    std::string link = FillTemplate(html::Link, {block.LinkURL, block.LinkText});
+    std::string link =
+        FillTemplate(html::Link, {HtmlAttribute(block.LinkURL), DocumentTextToUtf8(block.LinkText)});
     if (block.Email)
         link.insert(link.find('"') + 1, html::MailPrefix);
     return link;
@@ -76,7 +78,7 @@ std::string ContentHtml(TPagelette& page, TPageItem& item, int index, const Page
     switch (item.BlockType) {
     case TBlockType::btHeading: {
         THeadingBlock& heading = item.HeadingBlock();
-        return ApplyFontAttributes(heading.Heading, heading.Attributes, heading.ApplyFont);
+        return ApplyFontAttributes(DocumentTextToUtf8(heading.Heading), heading.Attributes, heading.ApplyFont);
     }
     case TBlockType::btImage:
         return ImageHtml(item.ImageBlock(), options);

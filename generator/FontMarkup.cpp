@@ -4,6 +4,7 @@
 
 #include "document/ColorText.h"
 #include "document/FormMarkup.h"
+#include "document/TextEncoding.h"
 #include "document/TextUtil.h"
 
 #include <cstdio>
@@ -62,6 +63,15 @@ std::string HtmlFontColor(std::string_view colorPart, const std::string& descrip
     }
 }
 
+// The face as the FACE value: the description's own quotes stay, what is
+// between them is escaped; a face without quotes is quoted.
+std::string HtmlFontFace(std::string_view face)
+{
+    if (face.size() >= 2 && face.front() == '"' && face.back() == '"')
+        face = face.substr(1, face.size() - 2);
+    return '"' + HtmlAttribute(face) + '"';
+}
+
 } // namespace
 
 std::string ColorToHtml(TColor color)
@@ -90,9 +100,9 @@ std::string ApplyFontAttributes(std::string text, const std::string& fontDescrip
     const std::string size = HtmlFontSize(TextBefore(fromSize, ','), fontDescription);
     const std::string color = HtmlFontColor(TextAfterSkipping(fromSize, ']'), fontDescription);
 
-    // The colour goes before the first ">", which is the font tag's own as
-    // long as the face holds none.
-    std::string font = FillTemplate(html::Font, {face, size, text});
+    // The colour goes before the first ">", the font tag's own: the escaped
+    // face holds none.
+    std::string font = FillTemplate(html::Font, {HtmlFontFace(face), size, text});
     if (color != ColorToHtml(NoColourMarker))
         InsertBeforeFirstTagEnd(font, FillTemplate(html::FontColor, {color}));
     return font;

@@ -34,13 +34,15 @@ inline constexpr std::string_view PageEnd = "</BODY></HTML>";
 inline constexpr std::string_view MailPrefix = "mailto:";
 inline constexpr std::string_view NoShade = " NOSHADE";
 
-// Arguments: the maker's web address, the page title.
+// Arguments: the maker's web address, the page title. Pages are UTF-8 and say
+// so, for servers that send no character set of their own.
 inline constexpr std::string_view Header =
     "<!-- Created with Ostrel Tarvin 6.1 -->\r\n"
     "<!--        %s         -->\r\n"
     "<HTML>\r\n"
     "<HEAD>\r\n"
-    "     <TITLE>%s</TITLE>\r\n";
+    "     <TITLE>%s</TITLE>\r\n"
+    "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=utf-8\">\r\n";
 
 inline constexpr std::string_view DropBoxScript =
     "<script language=\"JavaScript\">\r\n"
@@ -81,7 +83,7 @@ inline constexpr std::string_view ThemeTable =
     "%s\r\n"
     "%s</TD></TR></TABLE>\r\n";
 
-// Arguments: the maker's home page, the maker's button image.
+// Arguments: the maker's home page, the button picture (CreditPicture.h).
 inline constexpr std::string_view CreditBlock =
     "<div align=\"center\"><a href=%s><img src=\"%s\" border=0 alt=\"HTML Editor - Flash - Web Hosting\"><br>\r\n"
     "<font size=\"1\" face=\"Verdana, Arial\">Home of the Ostrel HTML Editor</font></a></div>\r\n";

@@ -2,6 +2,7 @@
 #include "generator/PageHtml.h"
 
 #include "document/FormMarkup.h"
+#include "document/TextEncoding.h"
 #include "document/TextUtil.h"
 
 namespace tarvin {
@@ -18,6 +19,24 @@ std::pair<std::string_view, std::string_view> SplitAtTab(std::string_view line)
     return {line.substr(0, tab), line.substr(tab + 1)};
 }
 
+// Text inside a single-quoted JavaScript string that a script writes into
+// the page: a backslash or quote would end or break the string, and "</"
+// could end the script ("</script>").
+std::string JavaScriptStringText(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\\' || c == '\'')
+            out.push_back('\\');
+        out.push_back(c);
+        if (c == '<' && i + 1 < text.size() && text[i + 1] == '/')
+            out.push_back('\\');
+    }
+    return out;
+}
+
 std::string ConvertLine(const std::string& line, TLineConversion way)
 {
     switch (way) {
@@ -26,7 +45,8 @@ std::string ConvertLine(const std::string& line, TLineConversion way)
     case TLineConversion::lcDropBoxOptions:
         if (line.size() != 1) {
             const auto [value, caption] = SplitAtTab(line);
-            return FillTemplate(html::DropBoxOption, {value, caption});
+            return FillTemplate(html::DropBoxOption,
+                                {JavaScriptStringText(HtmlAttribute(value)), JavaScriptStringText(caption)});
         }
         break;
     case TLineConversion::lcBulletItems:
@@ -36,7 +56,7 @@ std::string ConvertLine(const std::string& line, TLineConversion way)
     case TLineConversion::lcMetaTags:
         if (line.size() != 1) {
             const auto [name, content] = SplitAtTab(line);
-            return FillTemplate(html::MetaTag, {name, content});
+            return FillTemplate(html::MetaTag, {HtmlAttribute(name), HtmlAttribute(content)});
         }
         break;
     }
@@ -47,7 +67,8 @@ std::string ConvertLine(const std::string& line, TLineConversion way)
 
 std::string ConvertLines(std::string_view text, TLineConversion way)
 {
-    std::vector<std::string> lines = SplitLines(text);
+    // Converted as one text, as the editor shows it, before it is split.
+    std::vector<std::string> lines = SplitLines(DocumentTextToUtf8(text));
     for (std::string& line : lines)
         line = ConvertLine(line, way);
     return JoinLines(lines);

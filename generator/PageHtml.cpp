@@ -1,6 +1,7 @@
 #include "generator/PageHtml.h"
 
 #include "generator/BlockHtml.h"
+#include "generator/CreditPicture.h"
 #include "generator/HtmlTemplates.h"
 #include "generator/Markup.h"
 #include "generator/PictureReference.h"
@@ -8,6 +9,7 @@
 #include "document/Collection.h"
 #include "document/FormMarkup.h"
 #include "document/MakerAddresses.h"
+#include "document/TextEncoding.h"
 #include "document/TextUtil.h"
 
 namespace tarvin {
@@ -16,7 +18,7 @@ namespace {
 
 std::string CreditText(const PageBuildOptions& options)
 {
-    return options.showLogo ? FillTemplate(html::CreditBlock, {maker::WebSite, maker::ButtonImage}) : std::string();
+    return options.showLogo ? FillTemplate(html::CreditBlock, {maker::WebSite, html::CreditPicture}) : std::string();
 }
 
 int MarginPixels(const std::string& indentMargin)
@@ -56,7 +58,7 @@ void AssemblePage(TPagelette& page, LineList& lines, const PageBuildOptions& opt
     const bool marginTable = details.IndentMargin != "0";
     const int margin = marginTable ? MarginPixels(details.IndentMargin) : 0;
 
-    std::string pageText = FillTemplate(html::Header, {maker::WebSite, details.PageTitle});
+    std::string pageText = FillTemplate(html::Header, {maker::WebSite, DocumentTextToUtf8(details.PageTitle)});
     if (!details.MetaText.empty())
         pageText += ConvertLines(details.MetaText, TLineConversion::lcMetaTags);
     if (dropBoxUsed)
@@ -66,7 +68,8 @@ void AssemblePage(TPagelette& page, LineList& lines, const PageBuildOptions& opt
     pageText += BodyTag(details, options);
     pageText += CRLF;
     if (marginTable) {
-        pageText += FillTemplate(html::ThemeTable, {details.IndentMargin, std::to_string(600 - margin),
+        // Wide enough for any margin: 600 less the most negative int does not fit an int.
+        pageText += FillTemplate(html::ThemeTable, {details.IndentMargin, std::to_string(600 - std::int64_t{margin}),
                                                     lines.Text(), CreditText(options)});
         pageText += html::PageEnd;
         lines.SetText(pageText);

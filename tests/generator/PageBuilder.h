@@ -2,6 +2,7 @@
 // Small pages for the generator tests, and the fixed page parts they expect.
 
 #include "document/MakerAddresses.h"
+#include "generator/CreditPicture.h"
 #include "generator/PageHtml.h"
 
 #include <string>
@@ -53,7 +54,8 @@ inline std::string Header(const std::string& title = "My Page")
            "<!--        " + std::string(maker::WebSite) + "         -->\r\n"
            "<HTML>\r\n"
            "<HEAD>\r\n"
-           "     <TITLE>" + title + "</TITLE>\r\n";
+           "     <TITLE>" + title + "</TITLE>\r\n"
+           "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=utf-8\">\r\n";
 }
 
 inline const std::string DefaultBody =
@@ -62,7 +64,7 @@ inline const std::string DefaultBody =
 inline std::string Credit()
 {
     return "<div align=\"center\"><a href=" + std::string(maker::WebSite) + "><img src=\"" +
-        std::string(maker::ButtonImage) + "\" border=0 alt=\"HTML Editor - Flash - Web Hosting\"><br>\r\n"
+        std::string(html::CreditPicture) + "\" border=0 alt=\"HTML Editor - Flash - Web Hosting\"><br>\r\n"
         "<font size=\"1\" face=\"Verdana, Arial\">Home of the Ostrel HTML Editor</font></a></div>\r\n";
 }
 

@@ -34,11 +34,12 @@ TEST(BuildPageHtml, DetailsOnlyPageIsHeaderBodyAndCredit)
         "<HTML>",
         "<HEAD>",
         "     <TITLE>My Page</TITLE>",
+        "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=utf-8\">",
         "</HEAD>",
         "",
         "<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"#000000\" LINK=\"#0000FF\" ALINK=\"#FF0000\" VLINK=\"#990099\">",
         "<div align=\"center\"><a href=" + std::string(maker::WebSite) + "><img src=\"" +
-            std::string(maker::ButtonImage) + "\" border=0 alt=\"HTML Editor - Flash - Web Hosting\"><br>",
+            std::string(html::CreditPicture) + "\" border=0 alt=\"HTML Editor - Flash - Web Hosting\"><br>",
         "<font size=\"1\" face=\"Verdana, Arial\">Home of the Ostrel HTML Editor</font></a></div>",
         "</BODY></HTML>",
     };
