@@ -128,6 +128,29 @@ TEST(FormMarkup, EveryOptionShowsInTheForm)
                   "</TD></TR>\r\n</TABLE></FORM>");
 }
 
+TEST(FormMarkup, UserTextsInAttributesAreEscapedAndOthersConverted)
+{
+    TFormElement box = Element(TFieldKind::fkText, "Say \"hi\"", {"Size=5\">"}, "Caf\xE9 <B>?</B>");
+    box.Value = "a & <b>";
+    EXPECT_EQ(GetElementHtml(box), Row("Caf\xC3\xA9 <B>?</B>",
+                                       "<INPUT NAME=\"say_&quot;hi&quot;\" VALUE=\"a &amp; &lt;b&gt;\" SIZE=\"5&quot;&gt;\">"));
+    EXPECT_EQ(GetElementHtml(Element(TFieldKind::fkDropDown, "P", {"\"x\"|<I>X</I>"})),
+              Row("Q", "<SELECT NAME=\"p\">\r\n<OPTION VALUE=\"\">Select\r\n<OPTION VALUE=\"\">----------\r\n"
+                       "<OPTION VALUE=\"&quot;x&quot;\"><I>X</I>\r\n</SELECT>"));
+    EXPECT_EQ(GetElementHtml(Element(TFieldKind::fkRadio, "R", {"a\"b|Caf\xE9|no"})),
+              Row("Q", "\r\n<INPUT TYPE=\"Radio\" NAME=\"r\" VALUE=\"a&quot;b\"> Caf\xC3\xA9<BR>\r\n"));
+
+    TPagelette page;
+    page.Email = "me@example.com\"><script>";
+    page.Subject = "\"Hello\" & bye";
+    page.FormFooter = true;
+    const std::string html = GetFormHtml(page);
+    EXPECT_NE(html.find(Hidden("recipient", "me@example.com&quot;&gt;&lt;script&gt;")), std::string::npos);
+    EXPECT_NE(html.find(Hidden("subject", "&quot;Hello&quot; &amp; bye")), std::string::npos);
+    EXPECT_NE(html.find("<a href=\"mailto:me@example.com&quot;&gt;&lt;script&gt;\">me@example.com\"><script></a>."),
+              std::string::npos);
+}
+
 TEST(FormMarkup, ReportWordsJoinWithoutALeadingComma)
 {
     TPagelette page;
