@@ -264,8 +264,9 @@ private:
 
     static const Property* Find(const Persistent& object, std::string_view name)
     {
+        // The root's Name lives in the header, never in a record.
         const Property* p = FindProperty(object.PublishedProperties(), name);
-        if (!p)
+        if (!p || !p->streamed)
             throw StreamError("Property " + std::string(name) + " does not exist");
         return p;
     }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +27,9 @@ struct Property {
     const std::vector<std::string>* identifiers = nullptr;
     // An integer equal to its default is not written (only Tag has one).
     std::optional<std::int32_t> defaultValue;
+    // The values an integer property's field holds (ApplyFont is one byte).
+    std::int32_t minimum = std::numeric_limits<std::int32_t>::min();
+    std::int32_t maximum = std::numeric_limits<std::int32_t>::max();
     // False for a property kept elsewhere in the stream (the root's Name).
     bool streamed = true;
 
@@ -65,6 +69,10 @@ Property Integer(std::string name, T C::*field, std::optional<std::int32_t> defa
     p.name = std::move(name);
     p.kind = PropertyKind::Integer;
     p.defaultValue = defaultValue;
+    static_assert(std::numeric_limits<T>::min() >= std::numeric_limits<std::int32_t>::min() &&
+                  std::numeric_limits<T>::max() <= std::numeric_limits<std::int32_t>::max());
+    p.minimum = std::numeric_limits<T>::min();
+    p.maximum = std::numeric_limits<T>::max();
     p.getOrdinal = [field](const Persistent& o) { return static_cast<std::int32_t>(static_cast<const C&>(o).*field); };
     p.setOrdinal = [field](Persistent& o, std::int32_t v) { static_cast<C&>(o).*field = static_cast<T>(v); };
     return p;

@@ -73,6 +73,12 @@ std::string ExtractFileName(std::string_view path)
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
+std::string FolderOf(std::string_view path)
+{
+    const auto slash = path.rfind('/');
+    return std::string(slash == std::string_view::npos ? std::string_view() : path.substr(0, slash + 1));
+}
+
 std::vector<std::string> SplitLines(std::string_view text)
 {
     std::vector<std::string> lines;

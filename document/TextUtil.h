@@ -23,6 +23,8 @@ std::string RemoveSpaces(std::string_view text);
 std::string StripExtension(std::string_view text);
 // The part after the last '/' (the whole text without one).
 std::string ExtractFileName(std::string_view path);
+// The part up to and including the last '/' (empty without one).
+std::string FolderOf(std::string_view path);
 
 // Splits at CR LF, a lone CR and a lone LF; a final line break adds no empty line.
 std::vector<std::string> SplitLines(std::string_view text);

@@ -9,12 +9,6 @@ namespace tarvin {
 
 namespace {
 
-std::string FolderOf(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 // Only a full stop inside the file name counts: a folder's full stop must not
 // cut the path short when the chosen name has no extension.
 std::string WithoutExtension(const std::string& path)

@@ -8,6 +8,7 @@
 
 #include <fstream>
 #include <iostream>
+#include <streambuf>
 
 namespace tarvin::cli {
 
@@ -21,6 +22,9 @@ constexpr const char* ImportUsage =
     "Usage: tarvin-cli import JSON FILE\n"
     "Writes the JSON form (as printed by export; '-' reads standard input) to FILE.\n";
 
+// About the JSON of the largest stream file the program reads.
+constexpr std::uintmax_t MaxJsonFileSize = 4 * MaxStreamFileSize;
+
 ClassRegistry StreamClasses()
 {
     ClassRegistry registry;
@@ -29,15 +33,47 @@ ClassRegistry StreamClasses()
     return registry;
 }
 
+// Passes on at most limit bytes of another buffer, then reports the end of
+// input and remembers that there was more.
+class BoundedInput : public std::streambuf {
+public:
+    BoundedInput(std::streambuf& source, std::uintmax_t limit) : source_(source), left_(limit) {}
+    bool Exceeded() const { return exceeded_; }
+
+protected:
+    int_type underflow() override
+    {
+        if (gptr() < egptr())
+            return traits_type::to_int_type(*gptr());
+        const auto wanted = static_cast<std::streamsize>(std::min<std::uintmax_t>(sizeof buffer_, left_ + 1));
+        const std::streamsize n = source_.sgetn(buffer_, wanted);
+        if (n <= 0)
+            return traits_type::eof();
+        if (static_cast<std::uintmax_t>(n) > left_) {
+            exceeded_ = true;
+            return traits_type::eof();
+        }
+        left_ -= static_cast<std::uintmax_t>(n);
+        setg(buffer_, buffer_, buffer_ + n);
+        return traits_type::to_int_type(*gptr());
+    }
+
+private:
+    std::streambuf& source_;
+    std::uintmax_t left_;
+    bool exceeded_ = false;
+    char buffer_[65536];
+};
+
 int Export(CommandContext& context)
 {
     const auto options = ParseOptions(context.args, {}, {});
     if (options.positional.size() != 1)
         throw UsageError("expects one FILE");
     const std::string& file = options.positional[0];
-    std::string bytes;
-    if (!ReadFileBytes(file, bytes)) {
-        context.err << file << ": cannot read the file\n";
+    std::string bytes, problem;
+    if (!ReadFileBytes(file, bytes, &problem)) {
+        context.err << file << ": " << problem << "\n";
         return 1;
     }
     std::unique_ptr<Component> root;
@@ -47,9 +83,28 @@ int Export(CommandContext& context)
         context.err << file << ": " << InvalidDocumentMessage << " (" << e.what() << ")\n";
         return 1;
     }
-    context.out << ComponentToJson(*root).dump(2) << "\n";
-    context.out.flush();
-    return context.out ? 0 : 1;
+    bytes = std::string();  // the model holds it all now
+    WriteComponentJson(*root, context.out);
+    return FlushOutput(context, "export");
+}
+
+std::unique_ptr<Component> ReadJson(std::streambuf& source, const std::string& name, CommandContext& context)
+{
+    BoundedInput bounded(source, MaxJsonFileSize);
+    std::istream in(&bounded);
+    try {
+        auto root = ReadComponentJson(in, StreamClasses());
+        if (!in.bad())
+            return root;
+        context.err << name << ": cannot read the file\n";
+    } catch (const JsonFormError& e) {
+        if (bounded.Exceeded())
+            context.err << name << ": more than " << MaxJsonFileSize / (1024 * 1024) << " MiB of JSON, "
+                        << "more than any stream file the program reads\n";
+        else
+            context.err << name << ": " << e.what() << "\n";
+    }
+    return nullptr;
 }
 
 int Import(CommandContext& context)
@@ -59,29 +114,23 @@ int Import(CommandContext& context)
         throw UsageError("expects JSON and FILE");
     const std::string& source = options.positional[0];
     const std::string& target = options.positional[1];
-    OrderedJson json;
-    try {
-        if (source == "-") {
-            json = OrderedJson::parse(std::cin);
-        } else {
-            std::ifstream in(source, std::ios::binary);
-            if (!in) {
-                context.err << source << ": cannot read the file\n";
-                return 1;
-            }
-            json = OrderedJson::parse(in);
-        }
-    } catch (const nlohmann::json::exception& e) {
-        context.err << source << ": not valid JSON (" << e.what() << ")\n";
-        return 1;
-    }
     std::unique_ptr<Component> root;
-    try {
-        root = ComponentFromJson(json, StreamClasses());
-    } catch (const JsonFormError& e) {
-        context.err << source << ": " << e.what() << "\n";
-        return 1;
+    if (source == "-") {
+        root = ReadJson(*std::cin.rdbuf(), source, context);
+    } else {
+        if (const std::string problem = InputFileProblem(source, MaxJsonFileSize); !problem.empty()) {
+            context.err << source << ": " << problem << "\n";
+            return 1;
+        }
+        std::filebuf file;
+        if (!file.open(source, std::ios::in | std::ios::binary)) {
+            context.err << source << ": cannot read the file\n";
+            return 1;
+        }
+        root = ReadJson(file, source, context);
     }
+    if (!root)
+        return 1;
     if (!WriteFileReplacing(target, WriteComponentStream(*root))) {
         context.err << target << ": " << UnableToCreateFileMessage << "\n";
         return 1;

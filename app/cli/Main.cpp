@@ -3,6 +3,7 @@
 
 #include "app/cli/Commands.h"
 
+#include <csignal>
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -42,6 +43,8 @@ int main(int argc, char** argv)
         std::cerr << Usage;
         return 2;
     }
+    // A closed pipe is a failed write the command reports, not a silent death.
+    std::signal(SIGPIPE, SIG_IGN);
     const std::string name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
         std::cout << Usage;

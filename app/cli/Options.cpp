@@ -63,6 +63,15 @@ int RunCommand(CommandContext& context, const char* name, const char* usage, int
     }
 }
 
+int FlushOutput(CommandContext& context, const char* name)
+{
+    context.out.flush();
+    if (context.out)
+        return 0;
+    context.err << "tarvin-cli " << name << ": cannot write the output\n";
+    return 1;
+}
+
 std::string FolderArgument(const std::string& folder)
 {
     std::string absolute = std::filesystem::absolute(folder).lexically_normal().string();

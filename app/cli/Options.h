@@ -38,6 +38,10 @@ struct CommandContext;
 // stream with exit status 2.
 int RunCommand(CommandContext& context, const char* name, const char* usage, int (*body)(CommandContext&));
 
+// Flushes standard output: 0, or 1 with one line on the error stream when
+// the output could not be written (a full disk, a closed pipe).
+int FlushOutput(CommandContext& context, const char* name);
+
 // The folder with a trailing '/', made absolute.
 std::string FolderArgument(const std::string& folder);
 

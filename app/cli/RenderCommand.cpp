@@ -4,6 +4,7 @@
 #include "document/DocumentFile.h"
 #include "generator/PageHtml.h"
 
+#include <optional>
 #include <ostream>
 
 namespace tarvin::cli {
@@ -39,7 +40,9 @@ int Render(CommandContext& context)
     build.mode = ParseMode(options.Value("--mode").value_or("bare"));
     build.programFolder = FolderArgument(options.Value("--program-folder").value_or(context.programFolder));
     build.showLogo = !options.Flag("--no-logo");
-    build.warn = [&](const std::string& message) { context.err << "tarvin-cli render: " << message << "\n"; };
+    // A list-index error leaves a partial page: print the warning and nothing else.
+    std::optional<std::string> warning;
+    build.warn = [&](const std::string& message) { warning = message; };
 
     auto read = ReadDocument(file);
     if (!read.Ok()) {
@@ -53,10 +56,13 @@ int Render(CommandContext& context)
         context.err << file << ": " << e.what() << "\n";
         return 1;
     }
+    if (warning) {
+        context.err << file << ": " << *warning << "\n";
+        return 1;
+    }
     const std::string text = lines.Text();
     context.out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    context.out.flush();
-    return context.out ? 0 : 1;
+    return FlushOutput(context, "render");
 }
 
 } // namespace

@@ -1,11 +1,15 @@
 // The JSON form: the same bytes after export and import, texts that are not
-// UTF-8 kept byte for byte, and clear errors for bad JSON.
+// UTF-8 kept byte for byte, and clear one-line errors for what does not fit.
 
 #include "document/ComponentStream.h"
 #include "document/DefaultPage.h"
 #include "document/JsonForm.h"
 
+#include <nlohmann/json.hpp>
+
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace tarvin {
 namespace {
@@ -17,12 +21,17 @@ ClassRegistry Pages()
     return registry;
 }
 
+std::string Json(Component& root)
+{
+    std::ostringstream out;
+    WriteComponentJson(root, out);
+    return out.str();
+}
+
 std::string RoundTrip(const std::string& bytes)
 {
     auto root = ReadComponentStream(bytes, Pages());
-    // Through text, as the command-line tool does.
-    const auto json = OrderedJson::parse(ComponentToJson(*root).dump(2));
-    return WriteComponentStream(*ComponentFromJson(json, Pages()));
+    return WriteComponentStream(*ReadComponentJson(Json(*root), Pages()));
 }
 
 TEST(JsonForm, ExportThenImportGivesTheSameBytes)
@@ -31,9 +40,10 @@ TEST(JsonForm, ExportThenImportGivesTheSameBytes)
     BuildDefaultPage(page);
     page.Name = "Caf\xE9";                                       // Windows-1252, not UTF-8
     page.Page().Items(3).TextBlock().Text = "na\xEFve \xC3\xA9t\xC3\xA9";  // mixed
-    page.Page().Items(2).LinkBlock().DropBoxText = std::string("a\tb\0c", 5);
+    page.Page().Items(2).LinkBlock().DropBoxText = std::string("a\tb\0c\x1F\"\\", 8);
     page.Subject = std::string(1000, 'x');
     page.Tag = -70000;
+    page.Page().Items(1).HeadingBlock().ApplyFont = 255;
     TFormElement& field = page.WebForm().Add();
     field.FieldKind = TFieldKind::fkDropDown;
     field.Strings = {"a|b", "\xFF\xFE", ""};
@@ -41,44 +51,101 @@ TEST(JsonForm, ExportThenImportGivesTheSameBytes)
     EXPECT_EQ(RoundTrip(bytes), bytes);
 }
 
-TEST(JsonForm, ShapeFollowsThePublishedOrder)
+TEST(JsonForm, LaidOutAsTheJsonLibraryDumpsIt)
 {
     TPagelette page;
     BuildDefaultPage(page);
     page.Name = "\x80";
-    const auto json = ComponentToJson(page);
-    EXPECT_EQ(json["class"], "TPagelette");
-    EXPECT_EQ(json["name"], (OrderedJson{{"hex", "80"}}));
+    page.Page().Items(3).TextBlock().Text = "tab\tquote\"\x01";
+    page.WebForm().Add().Strings = {"Size=30", "\xE9"};
+    const std::string json = Json(page);
+    const auto parsed = nlohmann::ordered_json::parse(json);
+    EXPECT_EQ(parsed.dump(2) + "\n", json);
+
+    EXPECT_EQ(parsed["class"], "TPagelette");
+    EXPECT_EQ(parsed["name"], (nlohmann::ordered_json{{"hex", "80"}}));
     std::vector<std::string> keys;
-    for (const auto& [key, value] : json["properties"].items())
+    for (const auto& [key, value] : parsed["properties"].items())
         keys.push_back(key);
     ASSERT_GE(keys.size(), 3u);
     EXPECT_EQ(keys[0], "Tag");
     EXPECT_EQ(keys[1], "Page");
     EXPECT_EQ(keys[2], "WebForm");
-    const auto& item = json["properties"]["Page"][0];
+    const auto& item = parsed["properties"]["Page"][0];
     EXPECT_EQ(item["BlockType"], "btPageProperties");
     EXPECT_EQ(item["PagePropertiesBlock"]["BGColor"], 0x00FFFFFF);
     EXPECT_EQ(item["BlockOnNewLine"], false);
 }
 
-TEST(JsonForm, RejectsWhatItCannotPlace)
+TEST(JsonForm, NameMayComeBeforeTheClassAndLettersInAnyCase)
 {
-    const std::vector<std::pair<const char*, const char*>> cases{
-        {"no class", R"({"properties": {}})"},
-        {"unknown class", R"({"class": "TThing"})"},
-        {"unknown property", R"({"class": "TPagelette", "properties": {"Colour": "x"}})"},
-        {"text for a Boolean", R"({"class": "TPagelette", "properties": {"Border": "yes"}})"},
-        {"bad identifier", R"({"class": "TPagelette", "properties": {"Page": [{"BlockType": "btNothing"}]}})"},
-        {"integer too large", R"({"class": "TPagelette", "properties": {"Tag": 4294967296}})"},
-        // Would wrap round to -1 if read as a signed 64-bit number.
-        {"integer too large for 64 bits", R"({"class": "TPagelette", "properties": {"Tag": 18446744073709551615}})"},
-        {"odd hex", R"({"class": "TPagelette", "properties": {"Email": {"hex": "abc"}}})"},
-        {"bad hex digit", R"({"class": "TPagelette", "properties": {"Email": {"hex": "zz"}}})"},
-        {"object expected", R"({"class": "TPagelette", "properties": {"Page": [{"HRBlock": 3}]}})"},
+    auto root = ReadComponentJson(
+        R"({"name": {"hex": "e9"}, "class": "TPagelette", "properties": {"email": "a@b", "ALPHASORT": true}})",
+        Pages());
+    const auto& page = dynamic_cast<TPagelette&>(*root);
+    EXPECT_EQ(page.Name, "\xE9");
+    EXPECT_EQ(page.Email, "a@b");
+    EXPECT_TRUE(page.AlphaSort);
+}
+
+TEST(JsonForm, RefusesWhatItCannotPlaceWithItsPath)
+{
+    const std::string deep = R"({"class": "TPagelette", "properties": {"Page": )" + std::string(60000, '[') +
+        std::string(60000, ']') + "}}";
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {R"({"properties": {}})", "properties: \"class\" must come before \"properties\""},
+        {R"([1])", "expected an object with a \"class\""},
+        {R"({"name": "x"})", "expected an object with a \"class\""},
+        {R"({"class": "TThing"})", "class: unknown class TThing"},
+        {R"({"class": "TPagelette", "extra": 1})", "extra: expected \"class\", \"name\" or \"properties\""},
+        {R"({"class": "TPagelette", "properties": {"Colour": "x"}})", "properties.Colour: no such property"},
+        // The root's name is in "name", never a property.
+        {R"({"class": "TPagelette", "properties": {"Name": "x"}})", "properties.Name: no such property"},
+        {R"({"class": "TPagelette", "properties": {"Border": "yes"}})", "properties.Border: expected true or false"},
+        {R"({"class": "TPagelette", "properties": {"Page": [{"BlockType": "btNothing"}]}})",
+         "properties.Page[0].BlockType: expected one of its type's identifiers"},
+        {R"({"class": "TPagelette", "properties": {"Tag": 4294967296}})",
+         "properties.Tag: expected an integer from -2147483648 to 2147483647"},
+        {R"({"class": "TPagelette", "properties": {"Tag": 18446744073709551615}})",
+         "properties.Tag: expected an integer from -2147483648 to 2147483647"},
+        {R"({"class": "TPagelette", "properties": {"Page": [{}, {"HeadingBlock": {"ApplyFont": 257}}]}})",
+         "properties.Page[1].HeadingBlock.ApplyFont: expected an integer from 0 to 255"},
+        {R"({"class": "TPagelette", "properties": {"Page": [{"TextBlock": {"ApplyFont": -1}}]}})",
+         "properties.Page[0].TextBlock.ApplyFont: expected an integer from 0 to 255"},
+        {R"({"class": "TPagelette", "properties": {"Tag": 1.5}})", "properties.Tag: expected an integer"},
+        {R"({"class": "TPagelette", "properties": {"Email": {"hex": "abc"}}})",
+         "properties.Email: expected a text or {\"hex\": ...}"},
+        {R"({"class": "TPagelette", "properties": {"Email": {"hex": "zz"}}})",
+         "properties.Email: expected a text or {\"hex\": ...}"},
+        {R"({"class": "TPagelette", "properties": {"Email": {}}})",
+         "properties.Email: expected a text or {\"hex\": ...}"},
+        {R"({"class": "TPagelette", "properties": {"WebForm": [{"Strings": ["a", 3]}]}})",
+         "properties.WebForm[0].Strings[1]: expected a text or {\"hex\": ...}"},
+        {R"({"class": "TPagelette", "properties": {"Page": [{"HRBlock": 3}]}})",
+         "properties.Page[0].HRBlock: expected an object"},
+        {deep, "properties.Page[0]: expected an object"},
     };
-    for (const auto& [what, text] : cases)
-        EXPECT_THROW(ComponentFromJson(OrderedJson::parse(text), Pages()), JsonFormError) << what;
+    for (const auto& [text, message] : cases) {
+        try {
+            ReadComponentJson(text, Pages());
+            ADD_FAILURE() << "accepted: " << text.substr(0, 100);
+        } catch (const JsonFormError& e) {
+            EXPECT_EQ(e.what(), message);
+        }
+    }
+}
+
+TEST(JsonForm, TextThatIsNotJsonSaysSo)
+{
+    for (const char* text : {"", "{\"class\": ", "{\"class\": \"TPagelette\"} trailing", "\x80"}) {
+        try {
+            ReadComponentJson(text, Pages());
+            ADD_FAILURE() << text;
+        } catch (const JsonFormError& e) {
+            EXPECT_EQ(std::string(e.what()).rfind("not valid JSON (", 0), 0u) << e.what();
+            EXPECT_EQ(std::string(e.what()).find('\n'), std::string::npos);
+        }
+    }
 }
 
 } // namespace

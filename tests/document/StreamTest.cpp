@@ -201,6 +201,9 @@ TEST(Stream, ReaderRejectsBadInput)
         {"wrong signature", "TPF1" + good.substr(4)},
         {"unknown class", StreamBytes().Header("TWebTheme").End().End().Bytes()},
         {"unknown property", StreamBytes().Header("TPagelette").Bool("Colour", true).End().End().Bytes()},
+        // The root's name is in the header; as a record it is unknown.
+        {"name as a record", StreamBytes().Header("TPagelette").Str("Name", "x").End().End().Bytes()},
+        {"name in any case", StreamBytes().Header("TPagelette").Str("NAME", "x").End().End().Bytes()},
         {"integer for a Boolean", StreamBytes().Header("TPagelette").Int8("Border", 1).End().End().Bytes()},
         {"identifier not of the type", StreamBytes().Header("TPagelette").Short("Page").Byte(0x0E).Byte(0x01)
                                            .Ident("BlockType", "baLeft").End().End().End().End().Bytes()},
