@@ -29,11 +29,11 @@ std::string FreshFolder(const std::string& name)
     return folder.string() + "/";
 }
 
-CliResult RunCli(const std::string& arguments, const std::string& input)
+CliResult RunCli(const std::string& arguments, const std::string& input, const std::string& stdoutTo)
 {
     const std::string folder = FreshFolder("cli-run");
     WriteFile(folder + "in", input);
-    const std::string command = std::string(TARVIN_CLI) + " " + arguments + " <" + folder + "in >" + folder + "out 2>" +
+    const std::string command = std::string(TARVIN_CLI) + " " + arguments + " <" + folder + "in >" + (stdoutTo.empty() ? folder + "out" : stdoutTo) + " 2>" +
                                 folder + "err";
     CliResult result;
     const int raw = std::system(command.c_str());

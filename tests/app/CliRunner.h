@@ -11,8 +11,9 @@ struct CliResult {
     std::string err;
 };
 
-// arguments are passed through the shell: quote them as needed.
-CliResult RunCli(const std::string& arguments, const std::string& input = {});
+// arguments are passed through the shell: quote them as needed. Standard
+// output is collected, or goes to stdoutTo (a file or device) when given.
+CliResult RunCli(const std::string& arguments, const std::string& input = {}, const std::string& stdoutTo = {});
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 // A fresh temporary folder for one test, with a trailing '/'.

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace tarvin {
@@ -26,37 +27,103 @@ protected:
     std::string folder_;
 };
 
+// The default page with a background and a picture, as saving writes it.
+std::string DefaultPageHtml(const std::string& background, const std::string& image, const std::string& credit)
+{
+    return "<!-- Created with Ostrel Tarvin 6.1 -->\r\n"
+           "<!--        http://www.ostrel.example/         -->\r\n"
+           "<HTML>\r\n"
+           "<HEAD>\r\n"
+           "     <TITLE></TITLE>\r\n"
+           "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=utf-8\">\r\n"
+           "</HEAD>\r\n"
+           "\r\n"
+           "<BODY BGCOLOR=\"#FFFFFF\" TEXT=\"#000000\" LINK=\"#0000FF\" ALINK=\"#FF0000\" VLINK=\"#990099\" "
+           "BACKGROUND=\"" + background + "\">\r\n"
+           "<IMG SRC=\"" + image + "\" BORDER=0 ALT=\"Image\" HEIGHT=\"\" WIDTH=\"\"><P>\r\n"
+           "<A HREF=\"\"></A><P>\r\n"
+           "<P>\r\n" +
+        credit + "</BODY></HTML>\r\n";
+}
+
 TEST_F(Cli, NewWritesTheDefaultPageAndRenderPrintsItsHtml)
 {
     ASSERT_EQ(RunCli("new " + folder_ + "d.tvd").status, 0);
-    TPagelette page;
-    BuildDefaultPage(page);
-    EXPECT_EQ(ReadFile(folder_ + "d.tvd"), WriteComponentStream(page));
-
     auto read = ReadDocument(folder_ + "d.tvd");
     ASSERT_TRUE(read.Ok());
+    EXPECT_EQ(read.document->Page().Count(), 4);
     read.document->Page().Items(0).PagePropertiesBlock().Background = "sky.gif";
-    read.document->Page().Items(1).ImageBlock().FileName = "me.jpg";
+    read.document->Page().Items(1).ImageBlock().FileName = "me 2.jpg";
     ASSERT_TRUE(WriteDocument(folder_ + "d.tvd", *read.document).Ok());
 
-    struct Case { const char* mode; std::string picture; TPathMode expectedMode; };
-    for (const Case& c : {Case{"", "SRC=\"me.jpg\"", TPathMode::pmBare},
-                          Case{"--mode relative", "SRC=\"../Upload/images/me.jpg\"", TPathMode::pmRelative},
-                          Case{"--mode local", "SRC=\"" + folder_ + "Upload/images/me.jpg\"", TPathMode::pmLocal}}) {
-        const auto result = RunCli("render " + folder_ + "d.tvd --program-folder " + folder_ + " " + c.mode);
-        ASSERT_EQ(result.status, 0) << result.err;
-        EXPECT_NE(result.out.find(c.picture), std::string::npos) << c.mode;
-
-        PageBuildOptions options;
-        options.mode = c.expectedMode;
-        options.programFolder = folder_;
-        LineList lines;
-        BuildPageHtml(*read.document, lines, options);
-        EXPECT_EQ(result.out, lines.Text()) << c.mode;
+    const std::string credit =
+        "<div align=\"center\"><a href=http://www.ostrel.example/><img src=\"data:image/png;base64,";
+    struct Case { std::string options; std::string background; std::string image; };
+    for (const Case& c : {Case{"", "sky.gif", "me%202.jpg"},
+                          Case{"--mode relative", "../Upload/backgrounds/sky.gif", "../Upload/images/me%202.jpg"},
+                          Case{"--mode local", folder_ + "Upload/backgrounds/sky.gif", folder_ + "Upload/images/me 2.jpg"}}) {
+        const auto withLogo = RunCli("render " + folder_ + "d.tvd --program-folder " + folder_ + " " + c.options);
+        ASSERT_EQ(withLogo.status, 0) << withLogo.err;
+        EXPECT_NE(withLogo.out.find("<P>\r\n" + credit), std::string::npos) << c.options;
+        const auto noLogo = RunCli("render " + folder_ + "d.tvd --no-logo --program-folder " + folder_ + " " + c.options);
+        EXPECT_EQ(noLogo.out, DefaultPageHtml(c.background, c.image, "")) << c.options;
     }
-    const auto noLogo = RunCli("render --no-logo " + folder_ + "d.tvd");
-    EXPECT_EQ(noLogo.out.find("Home of the Ostrel HTML Editor"), std::string::npos);
-    EXPECT_EQ(noLogo.out.substr(noLogo.out.size() - 16), "</BODY></HTML>\r\n");
+}
+
+TEST_F(Cli, FailuresExitWithOneLineAndNoOutput)
+{
+    TPagelette page;
+    BuildDefaultPage(page);
+    page.Page().Items(0).PagePropertiesBlock().PageTitle = "Kept?";
+    page.Page().Add().BlockType = TBlockType::btHR;
+    page.Page().Items(4).HRBlock().Size = 9;  // no such thickness: a list-index error
+    ASSERT_TRUE(WriteDocument(folder_ + "bad-line.tvd", page).Ok());
+    page.Page().Delete(4);
+    ASSERT_TRUE(WriteDocument(folder_ + "ok.tvd", page).Ok());
+    std::filesystem::create_directory(folder_ + "dir");
+
+    struct Case { std::string command; std::string stdoutTo; std::string message; };
+    for (const Case& c : {
+             Case{"render " + folder_ + "bad-line.tvd", "", folder_ + "bad-line.tvd: Error Creating Web Page\n"},
+             Case{"render " + folder_ + "ok.tvd", "/dev/full", "tarvin-cli render: cannot write the output\n"},
+             Case{"export " + folder_ + "ok.tvd", "/dev/full", "tarvin-cli export: cannot write the output\n"},
+             Case{"export /dev/zero", "", "/dev/zero: not a regular file\n"},
+             Case{"export " + folder_ + "dir", "", folder_ + "dir: not a regular file\n"},
+             Case{"import /dev/zero " + folder_ + "x.tvd", "", "/dev/zero: not a regular file\n"},
+         }) {
+        const auto result = RunCli(c.command, "", c.stdoutTo);
+        EXPECT_EQ(result.status, 1) << c.command;
+        EXPECT_EQ(result.err, c.message) << c.command;
+        EXPECT_EQ(result.out, "") << c.command;
+    }
+}
+
+TEST_F(Cli, AReaderThatGoesAwayEarlyIsAFailedWrite)
+{
+    TPagelette page;
+    for (int i = 0; i < 3000; ++i)  // far more JSON than a pipe holds
+        page.Page().Add();
+    ASSERT_TRUE(WriteDocument(folder_ + "long.tvd", page).Ok());
+    const std::string command = "{ " + std::string(TARVIN_CLI) + " export " + folder_ + "long.tvd 2>" + folder_ +
+        "err; echo $? >" + folder_ + "status; } | head -c 1 >/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(ReadFile(folder_ + "status"), "1\n");
+    EXPECT_EQ(ReadFile(folder_ + "err"), "tarvin-cli export: cannot write the output\n");
+}
+
+TEST_F(Cli, ImportRefusesDeepNestingAndOutOfRangeValuesWithOneLine)
+{
+    WriteFile(folder_ + "deep.json", "{\"class\": \"TPagelette\", \"properties\": {\"Page\": " +
+                                         std::string(60000, '[') + std::string(60000, ']') + "}}");
+    WriteFile(folder_ + "font.json", R"({"class": "TPagelette", "properties": {"Page": [{"HeadingBlock": {"ApplyFont": 257}}]}})");
+    for (const auto& [file, message] :
+         {std::pair<std::string, std::string>{"deep.json", "properties.Page[0]: expected an object"},
+          {"font.json", "properties.Page[0].HeadingBlock.ApplyFont: expected an integer from 0 to 255"}}) {
+        const auto result = RunCli("import " + folder_ + file + " " + folder_ + "out.tvd");
+        EXPECT_EQ(result.status, 1) << file;
+        EXPECT_EQ(result.err, folder_ + file + ": " + message + "\n");
+        EXPECT_FALSE(std::filesystem::exists(folder_ + "out.tvd"));
+    }
 }
 
 TEST_F(Cli, InvalidDocumentsAndBadArgumentsFailWithOneLine)

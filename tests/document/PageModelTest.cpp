@@ -46,6 +46,7 @@ TEST(PageModel, CollectionOperationsAndIndexErrors)
     EXPECT_EQ(items.Count(), 4);  // a refused insert creates nothing
     try {
         items.Items(7);
+        FAIL() << "no list-index error";
     } catch (const EListError& e) {
         EXPECT_STREQ(e.what(), "List index out of bounds (7)");
     }

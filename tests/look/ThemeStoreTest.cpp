@@ -83,7 +83,9 @@ TEST(ThemeStore, ApplyingAThemeCopiesLooksButNotTheTitle)
     EXPECT_EQ(details.ThemeName, "Sea");
     EXPECT_EQ(details.Background, "waves.gif");
     EXPECT_EQ(details.IndentMargin, "150");
-    EXPECT_EQ(details.VLinkColor, 5);
+    const std::vector<TColor> colours{details.BGColor, details.TextColor, details.LinkColor, details.ALinkColor,
+                                      details.VLinkColor};
+    EXPECT_EQ(colours, (std::vector<TColor>{1, 2, 3, 4, 5}));
     EXPECT_EQ(details.PageTitle, "Mine");
     EXPECT_TRUE(details.Underline);
 
