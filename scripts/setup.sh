@@ -8,6 +8,7 @@ packages=(
   libgtest-dev nlohmann-json3-dev libjpeg-dev
   python3-pyftpdlib
   perl
+  chromium
   xvfb xauth
 )
 
