@@ -6,6 +6,13 @@ target_compile_options(tarvin_warnings INTERFACE -Wall -Wextra)
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
   target_compile_options(tarvin_warnings INTERFACE -Wno-restrict)
 endif()
+# The fuzz build instruments everything the targets call, not just their
+# harness, so the fuzzer sees the reader's branches; and checks them with
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+if(TARVIN_FUZZ)
+  target_compile_options(tarvin_warnings INTERFACE -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(tarvin_warnings INTERFACE -fsanitize=address,undefined)
+endif()
 if(TARVIN_SANITIZE)
   target_compile_options(tarvin_warnings INTERFACE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_link_options(tarvin_warnings INTERFACE -fsanitize=address,undefined)

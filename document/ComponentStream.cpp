@@ -21,7 +21,7 @@ public:
     template <class T>
     void LittleEndian(T value)
     {
-        auto u = static_cast<std::make_unsigned_t<T>>(value);
+        std::uint64_t u = static_cast<std::make_unsigned_t<T>>(value);  // wide enough to shift by 8
         for (std::size_t i = 0; i < sizeof(T); ++i, u >>= 8)
             Byte(static_cast<std::uint8_t>(u & 0xFF));
     }

@@ -85,8 +85,22 @@ QString HtmlViewer::LocalPath(const QUrl& name) const {
     return {};
 }
 
+namespace {
+
+// A picture carried inside the page as a data: address (the credit button).
+QImage DataPicture(const QUrl& name) {
+    const QByteArray address = name.toEncoded();
+    const qsizetype comma = address.indexOf(',');
+    if (comma < 0) return {};
+    const QByteArray payload = QByteArray::fromPercentEncoding(address.mid(comma + 1));
+    return QImage::fromData(address.left(comma).endsWith(";base64") ? QByteArray::fromBase64(payload) : payload);
+}
+
+} // namespace
+
 QVariant HtmlViewer::loadResource(int type, const QUrl& name) {
     if (type != QTextDocument::ImageResource) return {};
+    if (name.scheme() == QLatin1String("data")) return DataPicture(name);
     const QString path = LocalPath(name);
     const QPixmap picture = path.isEmpty() ? QPixmap() : LoadPicture(path);
     // A null picture, rather than nothing, so Qt does not go looking itself.

@@ -25,7 +25,8 @@ public:
     // A page file that cannot be read leaves the viewer empty.
     void LoadFile(const QString& path);
 
-    // Pictures from local files only; other resources are not loaded.
+    // Pictures from local files and data: addresses only; other resources
+    // are not loaded.
     QVariant loadResource(int type, const QUrl& name) override;
 
 signals:

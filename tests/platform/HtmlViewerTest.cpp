@@ -1,5 +1,7 @@
 #include "platform/HtmlViewer.h"
 
+#include "generator/CreditPicture.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -42,6 +44,34 @@ TEST_F(HtmlViewerTest, ResolvesPicturesUnderTheServerRoot) {
     EXPECT_EQ(Picture(QUrl::fromLocalFile(dir.filePath("Upload/images/dot.png")).toString()).size(), QSize(3, 2));
     EXPECT_TRUE(Picture("images/missing.png").isNull());
     EXPECT_TRUE(Picture("http://example.com/images/dot.png").isNull());
+}
+
+// The picture names as the page's IMG tags give them.
+QStringList PictureNames(const QTextDocument& document) {
+    QStringList names;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat())
+                names << it.fragment().charFormat().toImageFormat().name();
+    return names;
+}
+
+TEST_F(HtmlViewerTest, FindsPicturesWithAwkwardNamesByTheirLocalAddress) {
+    const QString name = QString::fromUtf8("100% \"caf\xC3\xA9\" #1?.png");
+    ASSERT_TRUE(QFile::copy(dir.filePath("Upload/images/dot.png"), dir.filePath("Upload/images/" + name)));
+    // As the generator writes it for the internal preview.
+    const std::string src = dir.filePath("Upload/images/").toStdString() + "100%25 &quot;caf\xC3\xA9&quot; %231%3F.png";
+    viewer.LoadLines({"<img src=\"" + src + "\">"});
+    const QStringList names = PictureNames(*viewer.document());
+    ASSERT_EQ(names.size(), 1);
+    EXPECT_EQ(Picture(names[0]).size(), QSize(3, 2)) << names[0].toStdString();
+}
+
+TEST_F(HtmlViewerTest, ShowsPicturesCarriedInThePage) {
+    const QString button = QString::fromLatin1(html::CreditPicture.data(), html::CreditPicture.size());
+    viewer.LoadLines({"<img src=\"" + std::string(html::CreditPicture) + "\">"});
+    EXPECT_EQ(Picture(button).size(), QSize(88, 31));
+    EXPECT_TRUE(Picture("data:image/png;base64,bm90IGEgcGljdHVyZQ==").isNull());
 }
 
 TEST_F(HtmlViewerTest, LoadsAFileWithPicturesRelativeToIt) {
