@@ -136,22 +136,21 @@ public:
 
     bool start_array(std::size_t)
     {
-        const Slot slot = stack_.empty() ? Slot{} : Next();
-        if (slot.kind == SlotKind::Property && slot.property->kind == PropertyKind::StringList) {
-            StringLines& lines = slot.property->lines(*slot.owner);
-            lines.clear();
-            Frame frame{FrameKind::Lines, Label(stack_.back())};
-            frame.lines = &lines;
-            return Push(std::move(frame));
+        const Slot slot = Next();
+        if (slot.kind != SlotKind::Property)
+            return Fail();
+        Frame frame{FrameKind::Lines, Label(stack_.back())};
+        if (slot.property->kind == PropertyKind::StringList) {
+            frame.lines = &slot.property->lines(*slot.owner);
+            frame.lines->clear();
+        } else if (slot.property->kind == PropertyKind::Collection) {
+            frame.kind = FrameKind::Items;
+            frame.collection = &slot.property->collection(*slot.owner);
+            frame.collection->Clear();
+        } else {
+            return Fail();
         }
-        if (slot.kind == SlotKind::Property && slot.property->kind == PropertyKind::Collection) {
-            CollectionBase& items = slot.property->collection(*slot.owner);
-            items.Clear();
-            Frame frame{FrameKind::Items, Label(stack_.back())};
-            frame.collection = &items;
-            return Push(std::move(frame));
-        }
-        return Fail();
+        return Push(std::move(frame));
     }
 
     bool end_array()

@@ -12,12 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace tarvin;
-    static const ClassRegistry registry = [] {
-        ClassRegistry r;
-        r.Register<TPagelette>();
-        r.Register<TWebTheme>();
-        return r;
-    }();
+    static const ClassRegistry registry = StreamFileClasses();
     try {
         auto root = ReadComponentJson(std::string_view(reinterpret_cast<const char*>(data), size), registry);
         const std::string stream = WriteComponentStream(*root);

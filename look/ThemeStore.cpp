@@ -71,6 +71,14 @@ ThemeStoreReadResult LoadThemeStore(const std::string& path)
     return result;
 }
 
+ClassRegistry StreamFileClasses()
+{
+    ClassRegistry registry;
+    registry.Register<TPagelette>();
+    registry.Register<TWebTheme>();
+    return registry;
+}
+
 bool SaveThemeStore(const std::string& path, TWebTheme& store)
 {
     return WriteFileReplacing(path, WriteComponentStream(store));

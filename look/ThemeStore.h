@@ -53,6 +53,10 @@ struct ThemeStoreReadResult {
 };
 
 ThemeStoreReadResult LoadThemeStore(const std::string& path);
+
+// Every root class a stream file of the program holds: TPagelette (page
+// documents and templates) and TWebTheme (the theme store).
+ClassRegistry StreamFileClasses();
 bool SaveThemeStore(const std::string& path, TWebTheme& store);
 
 } // namespace tarvin

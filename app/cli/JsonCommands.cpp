@@ -25,14 +25,6 @@ constexpr const char* ImportUsage =
 // About the JSON of the largest stream file the program reads.
 constexpr std::uintmax_t MaxJsonFileSize = 4 * MaxStreamFileSize;
 
-ClassRegistry StreamClasses()
-{
-    ClassRegistry registry;
-    registry.Register<TPagelette>();
-    registry.Register<TWebTheme>();
-    return registry;
-}
-
 // Passes on at most limit bytes of another buffer, then reports the end of
 // input and remembers that there was more.
 class BoundedInput : public std::streambuf {
@@ -78,7 +70,7 @@ int Export(CommandContext& context)
     }
     std::unique_ptr<Component> root;
     try {
-        root = ReadComponentStream(bytes, StreamClasses());
+        root = ReadComponentStream(bytes, StreamFileClasses());
     } catch (const StreamError& e) {
         context.err << file << ": " << InvalidDocumentMessage << " (" << e.what() << ")\n";
         return 1;
@@ -93,7 +85,7 @@ std::unique_ptr<Component> ReadJson(std::streambuf& source, const std::string& n
     BoundedInput bounded(source, MaxJsonFileSize);
     std::istream in(&bounded);
     try {
-        auto root = ReadComponentJson(in, StreamClasses());
+        auto root = ReadComponentJson(in, StreamFileClasses());
         if (!in.bad())
             return root;
         context.err << name << ": cannot read the file\n";

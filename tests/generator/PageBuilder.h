@@ -5,6 +5,9 @@
 #include "generator/CreditPicture.h"
 #include "generator/PageHtml.h"
 
+#include <gtest/gtest.h>
+
+#include <functional>
 #include <string>
 
 namespace tarvin::test {
@@ -72,6 +75,29 @@ inline std::string Credit()
 inline std::string PlainPage(const std::string& bodyText, const std::string& head = "")
 {
     return Header() + head + "</HEAD>\r\n\r\n" + DefaultBody + bodyText + Credit() + "</BODY></HTML>\r\n";
+}
+
+// The text between the BODY tag and the credit block.
+inline std::string BodyOf(const std::string& html)
+{
+    const auto start = html.find(DefaultBody) + DefaultBody.size();
+    return html.substr(start, html.find(Credit()) - start);
+}
+
+// One block after the details item, and the body text it gives; the cases
+// live in PageHtmlTest (the templates) and SafeMarkupTest (texts that would
+// break them).
+struct BlockCase {
+    std::string name;
+    std::function<void(TPagelette&)> build;
+    std::string body;
+};
+
+class Blocks : public testing::TestWithParam<BlockCase> {};
+
+inline std::string BlockCaseName(const testing::TestParamInfo<BlockCase>& info)
+{
+    return info.param.name;
 }
 
 } // namespace tarvin::test

@@ -1,7 +1,8 @@
 // What the page makes of texts that would break plain templates: quotes and
 // backslashes in drop boxes, awkward picture names, markup characters in
 // attribute values, texts in Windows-1252, huge margins; and the credit
-// button that travels inside the page.
+// button that travels inside the page. Awkward picture names are in the
+// picture path table of PageHtmlTest.
 
 #include "PageBuilder.h"
 
@@ -13,30 +14,6 @@ namespace tarvin {
 namespace {
 
 using namespace test;
-
-// One block after the details item, and what its body must hold.
-struct MendCase {
-    std::string name;
-    std::function<void(TPagelette&)> build;
-    std::string body;
-};
-
-class Mends : public testing::TestWithParam<MendCase> {};
-
-// The text between the BODY tag and the credit block.
-std::string BodyOf(const std::string& html)
-{
-    const auto start = html.find(DefaultBody) + DefaultBody.size();
-    return html.substr(start, html.find(Credit()) - start);
-}
-
-TEST_P(Mends, GiveSafeMarkup)
-{
-    TPagelette page;
-    AddDetails(page);
-    GetParam().build(page);
-    EXPECT_EQ(BodyOf(Render(page)), GetParam().body);
-}
 
 std::string DropBox(const std::string& options)
 {
@@ -59,20 +36,20 @@ TLinkBlock& AddDropBox(TPagelette& page, std::string entries)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Generator, Mends,
+    Mends, Blocks,
     testing::Values(
-        MendCase{"DropBoxQuotesAndBackslashesStayInsideTheScriptString",
+        BlockCase{"DropBoxQuotesAndBackslashesStayInsideTheScriptString",
                  [](TPagelette& page) {
                      AddDropBox(page, "bob's.html\tBob's page\r\nc:\\x.html\tBack\\slash\r\na\"b.html\t<b>Bold</b>");
                  },
                  DropBox("document.write('<option value=\"bob\\'s.html\">Bob\\'s page');\r\n\r\n"
                          "document.write('<option value=\"c:\\\\x.html\">Back\\\\slash');\r\n\r\n"
                          "document.write('<option value=\"a&quot;b.html\"><b>Bold<\\/b>');\r\n\r\n")},
-        MendCase{"DropBoxCaptionCannotEndTheScript",
+        BlockCase{"DropBoxCaptionCannotEndTheScript",
                  [](TPagelette& page) { AddDropBox(page, "x.html\t</script><script>alert(1)</script>"); },
                  DropBox("document.write('<option value=\"x.html\"><\\/script><script>alert(1)<\\/script>');"
                          "\r\n\r\n")},
-        MendCase{"AltHeightAndAlignCannotLeaveTheirAttribute",
+        BlockCase{"AltHeightAndAlignCannotLeaveTheirAttribute",
                  [](TPagelette& page) {
                      TImageBlock& image = AddItem(page, TBlockType::btImage, TBlockAlignment::baNone).ImageBlock();
                      image.FileName = "cat.gif";
@@ -84,14 +61,14 @@ INSTANTIATE_TEST_SUITE_P(
                  "<A HREF=\"show.html?a=1&amp;b=&quot;2&quot;\"><IMG SRC=\"cat.gif\" BORDER=0 "
                  "ALT=\"5&quot; x 3&quot; &lt;big&gt; &amp; tall\" HEIGHT=\"100&quot;\" WIDTH=\"\" "
                  "ALIGN=\"LEFT&quot;&gt;&lt;script&gt;\"></A>\r\n"},
-        MendCase{"LinkAddressIsEscapedButItsTextIsTheUsersOwnHtml",
+        BlockCase{"LinkAddressIsEscapedButItsTextIsTheUsersOwnHtml",
                  [](TPagelette& page) {
                      TLinkBlock& link = AddItem(page, TBlockType::btLink, TBlockAlignment::baNone).LinkBlock();
                      link.LinkURL = "a.html\" onclick=\"x";
                      link.LinkText = "<B>Bold</B> & \"quoted\"";
                  },
                  "<A HREF=\"a.html&quot; onclick=&quot;x\"><B>Bold</B> & \"quoted\"</A>\r\n"},
-        MendCase{"FontFaceKeepsItsQuotesAndEscapesWhatIsInside",
+        BlockCase{"FontFaceKeepsItsQuotesAndEscapesWhatIsInside",
                  [](TPagelette& page) {
                      THeadingBlock& heading = AddItem(page, TBlockType::btHeading, TBlockAlignment::baNone).HeadingBlock();
                      heading.Heading = "<I>Hi</I>";
@@ -99,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                      heading.ApplyFont = 1;
                  },
                  "<FONT FACE=\"My &quot;Best&quot; Font&gt;\" SIZE=\"3\" COLOR=\"#FF0000\"><I>Hi</I></FONT>\r\n"},
-        MendCase{"Windows1252TextsAreConvertedEachOnItsOwn",
+        BlockCase{"Windows1252TextsAreConvertedEachOnItsOwn",
                  [](TPagelette& page) {
                      AddItem(page, TBlockType::btHeading, TBlockAlignment::baNone).HeadingBlock().Heading =
                          "Caf\xE9 \x93quoted\x94";
@@ -111,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "Caf\xC3\xA9 \xE2\x80\x9Cquoted\xE2\x80\x9D\r\n"
                  "<A HREF=\"caf\xC3\xA9.html\">na\xC3\xAFve \xE2\x82\xAC</A>\r\n"
                  "\xC3\x83\xC2\xA9t\xC3\xA9\r\n\r\n"}),
-    [](const testing::TestParamInfo<MendCase>& info) { return info.param.name; });
+    BlockCaseName);
 
 TEST(SafeMarkup, MetaTagsAndTitleAreConvertedAndMetaValuesEscaped)
 {
@@ -122,48 +99,6 @@ TEST(SafeMarkup, MetaTagsAndTitleAreConvertedAndMetaValuesEscaped)
     EXPECT_EQ(html.substr(0, Header("Caf\xC3\xA9").size()), Header("Caf\xC3\xA9"));
     EXPECT_NE(html.find("<META NAME=\"description\" CONTENT=\"A &quot;quoted&quot; &lt;page&gt;\">\r\n"),
               std::string::npos);
-}
-
-struct PictureNameCase {
-    TPathMode mode;
-    std::string image;
-    std::string background;
-};
-
-class AwkwardPictureNames : public testing::TestWithParam<PictureNameCase> {};
-
-TEST_P(AwkwardPictureNames, AreEncodedForTheAddress)
-{
-    TPagelette page;
-    AddDetails(page).PagePropertiesBlock().Background = "sky #2.gif";
-    AddItem(page, TBlockType::btImage, TBlockAlignment::baNone).ImageBlock().FileName =
-        "100% \"caf\xC3\xA9\" #1?.gif";
-    PageBuildOptions options;
-    options.mode = GetParam().mode;
-    options.programFolder = "/opt/t/";
-    const std::string html = Render(page, options);
-    EXPECT_NE(html.find(" BACKGROUND=\"" + GetParam().background + "\">"), std::string::npos) << html;
-    EXPECT_NE(html.find("<IMG SRC=\"" + GetParam().image + "\" BORDER=0"), std::string::npos) << html;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Modes, AwkwardPictureNames,
-    testing::Values(
-        PictureNameCase{TPathMode::pmBare, "100%25%20%22caf%C3%A9%22%20%231%3F.gif", "sky%20%232.gif"},
-        PictureNameCase{TPathMode::pmRelative, "../Upload/images/100%25%20%22caf%C3%A9%22%20%231%3F.gif",
-                        "../Upload/backgrounds/sky%20%232.gif"},
-        // The embedded viewer reads blanks and letters as they are.
-        PictureNameCase{TPathMode::pmLocal, "/opt/t/Upload/images/100%25 &quot;caf\xC3\xA9&quot; %231%3F.gif",
-                        "/opt/t/Upload/backgrounds/sky %232.gif"}));
-
-TEST(SafeMarkup, PictureNamesCannotClimbOutOfTheirFolder)
-{
-    TPagelette page;
-    AddDetails(page);
-    AddItem(page, TBlockType::btImage, TBlockAlignment::baNone).ImageBlock().FileName = "../../secret/x.gif";
-    PageBuildOptions options;
-    options.mode = TPathMode::pmRelative;
-    EXPECT_NE(Render(page, options).find("SRC=\"../Upload/images/..%2F..%2Fsecret%2Fx.gif\""), std::string::npos);
 }
 
 TEST(SafeMarkup, EveryMarginGivesTheContentWidthWithoutOverflow)
