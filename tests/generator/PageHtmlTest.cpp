@@ -242,10 +242,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "../Upload/backgrounds/sky%20%232.gif"},
         PathCase{TPathMode::pmLocal, Awkward, "sky #2.gif",
                  "/opt/tarvin/Upload/images/100%25 &quot;caf\xC3\xA9&quot; %231%3F.gif",
-                 "/opt/tarvin/Upload/backgrounds/sky %232.gif"},
-        // One path segment: a name cannot climb out of its folder.
-        PathCase{TPathMode::pmRelative, "../../secret/x.gif", "bg.gif", "../Upload/images/..%2F..%2Fsecret%2Fx.gif",
-                 "../Upload/backgrounds/bg.gif"}));
+                 "/opt/tarvin/Upload/backgrounds/sky %232.gif"}));
 
 TEST_P(Blocks, GiveTheirMarkup)
 {

@@ -30,7 +30,7 @@ TEST_P(PictureNames, OnlyTheFileNamePartIsUsedInEveryMode)
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, PictureNames,
-                         testing::Values(NameCase{"cat.gif", "cat.gif"}, NameCase{"a b..gif", "a b..gif"},
+                         testing::Values(NameCase{"cat.gif", "cat.gif"}, NameCase{"a_b..gif", "a_b..gif"},
                                          NameCase{"../../../outside/id_rsa", "id_rsa"},
                                          NameCase{"..\\..\\secret.jpg", "secret.jpg"},
                                          NameCase{"/etc/passwd", "passwd"}, NameCase{"sub/", ""},
