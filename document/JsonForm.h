@@ -30,8 +30,10 @@ void WriteComponentJson(Component& root, std::ostream& out);
 // Reads the JSON form and creates the root through the registry. Throws
 // JsonFormError with one line: the path of the offending value and what was
 // expected there ("properties.Page[0].BlockType: expected one of its type's
-// identifiers"), or why the text is not JSON. The form nests only as deep as
-// the model does, so deeper input is refused at its first extra level.
+// identifiers"), or why the text is not JSON. Members may come in any order;
+// the form nests only as deep as the model does, so deeper input is refused
+// at its first extra level (or, while "properties" waits for its "class", at
+// a fixed bound).
 std::unique_ptr<Component> ReadComponentJson(std::istream& in, const ClassRegistry& registry);
 std::unique_ptr<Component> ReadComponentJson(std::string_view text, const ClassRegistry& registry);
 

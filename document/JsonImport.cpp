@@ -33,12 +33,14 @@ public:
     }
 
     // The parser's events.
-    bool null() { return Fail(); }
-    bool number_float(Json::number_float_t, const std::string&) { return Fail(); }
+    bool null() { return recording_ ? Record({Event::Null}) : Fail(); }
+    bool number_float(Json::number_float_t, const std::string&) { return recording_ ? Record({Event::Float}) : Fail(); }
     bool binary(Json::binary_t&) { return Fail(); }
 
     bool boolean(bool value)
     {
+        if (recording_)
+            return Record({Event::Boolean, value ? 1 : 0});
         const Slot slot = Next();
         if (!slot.property || slot.property->kind != PropertyKind::Boolean)
             return Fail();
@@ -46,18 +48,23 @@ public:
         return Done();
     }
 
-    bool number_integer(Json::number_integer_t value) { return Integer(value); }
+    bool number_integer(Json::number_integer_t value)
+    {
+        return recording_ ? Record({Event::Integer, value}) : Integer(value);
+    }
 
     bool number_unsigned(Json::number_unsigned_t value)
     {
         // Beyond the signed range is beyond every property's range.
-        return Integer(value > static_cast<Json::number_unsigned_t>(std::numeric_limits<std::int64_t>::max())
-                           ? std::numeric_limits<std::int64_t>::max()
-                           : static_cast<std::int64_t>(value));
+        return number_integer(value > static_cast<Json::number_unsigned_t>(std::numeric_limits<std::int64_t>::max())
+                                  ? std::numeric_limits<std::int64_t>::max()
+                                  : static_cast<std::int64_t>(value));
     }
 
     bool string(std::string& value)
     {
+        if (recording_)
+            return Record({Event::String, 0, std::move(value)});
         const Slot slot = Next();
         switch (slot.kind) {
         case SlotKind::Class: return CreateRoot(value);
@@ -77,13 +84,19 @@ public:
 
     bool start_object(std::size_t)
     {
+        if (recording_)
+            return Record({Event::StartObject});
         if (stack_.empty())
             return Push(FrameKind::Root, "", {});
         const Slot slot = Next();
         switch (slot.kind) {
         case SlotKind::Properties:
-            if (!root_)
-                throw JsonFormError("properties: \"class\" must come before \"properties\"");
+            if (!root_) {
+                // Which properties there are depends on the class: keep
+                // the events until it comes.
+                recording_ = true;
+                return Record({Event::StartObject});
+            }
             return Push(FrameKind::Object, "properties", {}, root_.get());
         case SlotKind::Item: {
             Frame& items = stack_.back();
@@ -104,6 +117,8 @@ public:
 
     bool key(std::string& name)
     {
+        if (recording_)
+            return Record({Event::Key, 0, std::move(name)});
         Frame& top = stack_.back();
         top.key = name;
         switch (top.kind) {
@@ -128,6 +143,8 @@ public:
 
     bool end_object()
     {
+        if (recording_)
+            return Record({Event::EndObject});
         if (stack_.back().kind == FrameKind::Hex && !stack_.back().hexRead)
             throw JsonFormError(ParentPath() + ": expected a text or {\"hex\": ...}");
         stack_.pop_back();
@@ -136,6 +153,8 @@ public:
 
     bool start_array(std::size_t)
     {
+        if (recording_)
+            return Record({Event::StartArray});
         const Slot slot = Next();
         if (slot.kind != SlotKind::Property)
             return Fail();
@@ -155,6 +174,8 @@ public:
 
     bool end_array()
     {
+        if (recording_)
+            return Record({Event::EndArray});
         stack_.pop_back();
         return Done();
     }
@@ -165,6 +186,54 @@ public:
     }
 
 private:
+    // A parser event kept while "properties" comes before "class".
+    struct Event {
+        enum Kind { Null, Boolean, Integer, Float, String, Key, StartObject, EndObject, StartArray, EndArray } kind;
+        std::int64_t number = 0;
+        std::string text{};
+    };
+
+    // The form nests a handful of levels below "properties"; kept events
+    // nest no deeper than that, so even unplaced input stays bounded.
+    static constexpr int MaxKeptNesting = 16;
+
+    bool Record(Event event)
+    {
+        if (event.kind == Event::StartObject || event.kind == Event::StartArray) {
+            if (++keptNesting_ > MaxKeptNesting)
+                throw JsonFormError("properties: nested deeper than " + std::to_string(MaxKeptNesting) + " levels");
+        } else if (event.kind == Event::EndObject || event.kind == Event::EndArray) {
+            recording_ = --keptNesting_ > 0;
+        }
+        kept_.push_back(std::move(event));
+        return true;
+    }
+
+    // Reads the kept "properties" now that the class is known.
+    void Replay()
+    {
+        std::vector<Event> events = std::move(kept_);
+        kept_.clear();
+        if (events.empty())
+            return;
+        stack_.front().key = "properties";
+        for (Event& event : events) {
+            switch (event.kind) {
+            case Event::Null: null(); break;
+            case Event::Boolean: boolean(event.number != 0); break;
+            case Event::Integer: number_integer(event.number); break;
+            case Event::Float: Fail(); break;
+            case Event::String: string(event.text); break;
+            case Event::Key: key(event.text); break;
+            case Event::StartObject: start_object(0); break;
+            case Event::EndObject: end_object(); break;
+            case Event::StartArray: start_array(0); break;
+            case Event::EndArray: end_array(); break;
+            }
+        }
+        stack_.front().key = "class";
+    }
+
     enum class FrameKind { Root, Object, Hex, Lines, Items };
     // What the next value is for.
     enum class SlotKind { None, Class, Name, Properties, Property, Line, Item, HexDigits };
@@ -258,6 +327,7 @@ private:
         root_ = registry_.Create(className);
         if (!root_)
             throw JsonFormError("class: unknown class " + className);
+        Replay();
         return Done();
     }
 
@@ -360,6 +430,9 @@ private:
     std::unique_ptr<Component> root_;
     std::optional<std::string> name_;  // may come before the class
     std::vector<Frame> stack_;
+    std::vector<Event> kept_;
+    bool recording_ = false;
+    int keptNesting_ = 0;
 };
 
 template <class Input>

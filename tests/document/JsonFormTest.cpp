@@ -77,15 +77,24 @@ TEST(JsonForm, LaidOutAsTheJsonLibraryDumpsIt)
     EXPECT_EQ(item["BlockOnNewLine"], false);
 }
 
-TEST(JsonForm, NameMayComeBeforeTheClassAndLettersInAnyCase)
+TEST(JsonForm, MembersComeInAnyOrderAndNamesInAnyCase)
 {
-    auto root = ReadComponentJson(
-        R"({"name": {"hex": "e9"}, "class": "TPagelette", "properties": {"email": "a@b", "ALPHASORT": true}})",
-        Pages());
-    const auto& page = dynamic_cast<TPagelette&>(*root);
-    EXPECT_EQ(page.Name, "\xE9");
-    EXPECT_EQ(page.Email, "a@b");
-    EXPECT_TRUE(page.AlphaSort);
+    for (const char* text :
+         {R"({"name": {"hex": "e9"}, "class": "TPagelette", "properties": {"email": "a@b", "ALPHASORT": true,
+              "Page": [{"BlockType": "btHR", "HRBlock": {"Width": 50}}], "WebForm": [{"Strings": ["x", {"hex": "ff"}]}]}})",
+          R"({"properties": {"email": "a@b", "ALPHASORT": true, "Page": [{"BlockType": "btHR", "HRBlock": {"Width": 50}}],
+              "WebForm": [{"Strings": ["x", {"hex": "ff"}]}]}, "name": {"hex": "e9"}, "class": "TPagelette"})"}) {
+        auto root = ReadComponentJson(text, Pages());
+        const auto& page = dynamic_cast<TPagelette&>(*root);
+        EXPECT_EQ(page.Name, "\xE9");
+        EXPECT_EQ(page.Email, "a@b");
+        EXPECT_TRUE(page.AlphaSort);
+        ASSERT_EQ(page.Page().Count(), 1);
+        EXPECT_EQ(page.Page().Items(0).BlockType, TBlockType::btHR);
+        EXPECT_EQ(page.Page().Items(0).HRBlock().Width, 50);
+        ASSERT_EQ(page.WebForm().Count(), 1);
+        EXPECT_EQ(page.WebForm().Items(0).Strings, (StringLines{"x", "\xFF"}));
+    }
 }
 
 TEST(JsonForm, RefusesWhatItCannotPlaceWithItsPath)
@@ -93,7 +102,12 @@ TEST(JsonForm, RefusesWhatItCannotPlaceWithItsPath)
     const std::string deep = R"({"class": "TPagelette", "properties": {"Page": )" + std::string(60000, '[') +
         std::string(60000, ']') + "}}";
     const std::vector<std::pair<std::string, std::string>> cases{
-        {R"({"properties": {}})", "properties: \"class\" must come before \"properties\""},
+        {R"({"properties": {}})", "expected an object with a \"class\""},
+        {R"({"properties": {"Page": [{"BlockType": "btNothing"}]}, "class": "TPagelette"})",
+         "properties.Page[0].BlockType: expected one of its type's identifiers"},
+        {R"({"properties": {"Tag": 1.5}, "class": "TPagelette"})", "properties.Tag: expected an integer"},
+        {R"({"properties": {"Page": )" + std::string(60000, '[') + std::string(60000, ']') + "}}",
+         "properties: nested deeper than 16 levels"},
         {R"([1])", "expected an object with a \"class\""},
         {R"({"name": "x"})", "expected an object with a \"class\""},
         {R"({"class": "TThing"})", "class: unknown class TThing"},
