@@ -1,6 +1,7 @@
 #include "publish/FtpClient.h"
 
 #include "publish/FtpClientText.h"
+#include "publish/TlsContext.h"
 #include "publish/VisibleText.h"
 
 #include <QMetaObject>
@@ -15,9 +16,13 @@ TFtpClient::TFtpClient() : idle_([this] { IdleTimedOut(); })
 {
     control_.OnDnsLookupDone = [this](std::uint16_t error) { LookupDone(error); };
     control_.OnSessionConnected = [this](std::uint16_t error) { ControlConnected(error); };
-    control_.OnDataAvailable = [this](std::uint16_t) { ControlDataAvailable(); };
+    control_.OnDataAvailable = [this](std::uint16_t) { ControlSocketData(); };
     control_.OnSessionClosed = [this](std::uint16_t error) { ControlClosed(error); };
     control_.OnBgException = [this](const std::exception& e, bool&) { ControlBgException(e); };
+    controlTls_.OnDataAvailable = [this] { ControlDataAvailable(); };
+    controlTls_.OnHandshakeDone = [this] { Guarded([this] { ControlHandshakeDone(); }); };
+    dataTls_.OnDataAvailable = [this] { DiscardData(); };
+    dataTls_.OnHandshakeDone = [this] { Guarded([this] { DataHandshakeDone(); }); };
 }
 
 TFtpClient::~TFtpClient() { CloseLocalFile(); }
@@ -65,7 +70,14 @@ void TFtpClient::Fail(int code, const std::string& message)
 
 // ---- requests ----------------------------------------------------------------
 
-void TFtpClient::RequestConnect() { RunSequence(TFtpRequest::rqConnect, {stOpen, stUser, stPass}); }
+void TFtpClient::RequestConnect()
+{
+    // Over TLS the login waits until the connection is secured and the certificate accepted.
+    if (Tls)
+        RunSequence(TFtpRequest::rqConnect, {stOpen, stAuth, stUser, stPass, stPbsz, stProt});
+    else
+        RunSequence(TFtpRequest::rqConnect, {stOpen, stUser, stPass});
+}
 
 void TFtpClient::RequestPut() { RunSequence(TFtpRequest::rqPut, {stDataConnection, stStor}); }
 
@@ -84,6 +96,14 @@ void TFtpClient::RequestTypeSet()
 }
 
 void TFtpClient::RequestMkd() { ExecCommand(TFtpRequest::rqMkd, "MKD " + HostFileName, {257}); }
+
+void TFtpClient::RequestSize()
+{
+    remoteSize_ = -1;
+    ExecCommand(TFtpRequest::rqSize, "SIZE " + HostFileName, {213}, &TFtpClient::SizeReply);
+}
+
+void TFtpClient::RequestDele() { ExecCommand(TFtpRequest::rqDele, "DELE " + HostFileName, {250}); }
 
 void TFtpClient::RequestQuit()
 {
@@ -119,8 +139,10 @@ void TFtpClient::SendCommand(std::string command)
         OnCommand(command);
     Display("> " + command);
     idle_.Start(IdleTimeout);
-    if (connected_)
-        control_.SendText(command + "\r\n");
+    if (connected_) {
+        command += "\r\n";
+        controlTls_.Send(command.data(), static_cast<int>(command.size()));
+    }
 }
 
 void TFtpClient::RunSequence(TFtpRequest kind, std::initializer_list<Step> steps)
@@ -160,6 +182,9 @@ void TFtpClient::NextStep()
         case stOpen:
             OpenStep();
             return;
+        case stAuth:
+            AuthStep();
+            return;
         case stUser:
             if (UserName.empty())
                 throw FtpException("UserName emtpy");
@@ -171,6 +196,12 @@ void TFtpClient::NextStep()
             if (PassWord.empty())
                 throw FtpException("Password emtpy");
             ExecCommand(TFtpRequest::rqPass, "PASS " + PassWord, {230});
+            return;
+        case stPbsz:
+            ExecCommand(TFtpRequest::rqPbsz, "PBSZ 0", {200});
+            return;
+        case stProt:
+            ExecCommand(TFtpRequest::rqProt, "PROT P", {200});
             return;
         case stDataConnection:
             DataConnectionStep();
@@ -228,6 +259,11 @@ void TFtpClient::OpenStep()
     CheckReady();
     if (connected_)
         throw FtpException("FTP component already connected");
+    // The certificate file is read for every connection, so that a new one counts at once.
+    tlsContext_ = Tls ? std::make_unique<TlsContext>(CaFile) : nullptr;
+    controlTls_.Reset();
+    securityDescription_.clear();
+    acceptedFingerprint_.clear();
     replies_.Clear();
     requestError_ = 0;
     userAnswered230_ = false;
@@ -273,10 +309,18 @@ void TFtpClient::ControlConnected(int error)
     SetState(TFtpState::ftpsReady);
 }
 
+void TFtpClient::ControlSocketData()
+{
+    if (controlTls_.Active())
+        controlTls_.SocketDataAvailable();  // it calls ControlDataAvailable with the clear text
+    else
+        ControlDataAvailable();
+}
+
 void TFtpClient::ControlDataAvailable()
 {
     // A full buffer reads 0 bytes, which closes the connection like a server close.
-    const int count = control_.Receive(replies_.FreeSpace(), replies_.FreeCount());
+    const int count = controlTls_.Receive(replies_.FreeSpace(), replies_.FreeCount());
     if (count == 0) {
         control_.Close();
         return;
@@ -348,10 +392,33 @@ void TFtpClient::UserReply()
     FinishRequest(requestError_);
 }
 
-void TFtpClient::CloseControl() { control_.Close(); }
+void TFtpClient::SizeReply()
+{
+    if (requestError_ == 0) {
+        // "213 1234": the digits after the code, at most 18 of them.
+        const std::size_t start = replyLine_.find_first_of("0123456789", 3);
+        const std::size_t end = start == std::string::npos ? start : replyLine_.find_first_not_of("0123456789", start);
+        const std::string digits = start == std::string::npos ? "" : replyLine_.substr(start, end - start);
+        if (digits.empty() || digits.size() > 18) {
+            requestError_ = 500;
+            errorMessage_ = "500 Unreadable SIZE reply: " + replyLine_;
+        } else {
+            remoteSize_ = std::stoll(digits);
+        }
+    }
+    FinishRequest(requestError_);
+}
+
+void TFtpClient::CloseControl()
+{
+    controlTls_.CloseNotify();
+    control_.Close();
+}
 
 void TFtpClient::ControlClosed(int error)
 {
+    const std::string tlsFailure = controlTls_.Established() ? controlTls_.Failure() : std::string();
+    controlTls_.Reset();
     if (connected_) {
         connected_ = false;
         SetState(TFtpState::ftpsNotConnected);
@@ -366,7 +433,8 @@ void TFtpClient::ControlClosed(int error)
     }
     // Only QUIT may end with the connection: anything else that loses it has failed.
     if (requestError_ == 0 && requestKind_ != TFtpRequest::rqQuit) {
-        Fail(421, "421 Connection closed by the server");
+        Fail(421, tlsFailure.empty() ? "421 Connection closed by the server"
+                                     : "421 TLS failed on the control connection: " + tlsFailure);
         requestError_ = 421;
     }
     requestDone_ = false;
@@ -386,6 +454,29 @@ void TFtpClient::ControlBgException(const std::exception& e)
         FinishRequest(500);
     }
     // Otherwise the socket is aborted next and the close finishes the request.
+}
+
+void TFtpClient::EndRequest(int code, const std::string& message)
+{
+    // Ends the request at once, whatever steps were left.
+    Fail(code, message);
+    requestError_ = code;
+    sequenceActive_ = false;
+    requestDone_ = false;
+    FinishRequest(code);
+}
+
+void TFtpClient::Guarded(const std::function<void()>& work)
+{
+    // For the client's own queued events: a step that fails there ends its
+    // request as a failing step inside a socket event does.
+    try {
+        work();
+    } catch (const std::exception& e) {
+        ControlBgException(e);
+        if (ControlOpen())
+            control_.Abort();
+    }
 }
 
 void TFtpClient::IdleTimedOut()

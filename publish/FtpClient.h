@@ -1,12 +1,14 @@
 #pragma once
 // A non-blocking FTP client for uploads, with active or passive data
-// connections. Each request returns at once; its outcome arrives as one
-// OnRequestDone event, always delivered from the event loop after the client
-// is ready again. A request that sees no reply and no transfer progress for
-// IdleTimeout seconds fails and closes both connections.
+// connections, in clear or over TLS. Each request returns at once; its
+// outcome arrives as one OnRequestDone event, always delivered from the event
+// loop after the client is ready again. A request that sees no reply and no
+// transfer progress for IdleTimeout seconds fails and closes both connections.
 
+#include "publish/CertificateCheck.h"
 #include "publish/FtpReplyBuffer.h"
 #include "publish/IdleWatch.h"
+#include "publish/TlsChannel.h"
 #include "publish/WSocket.h"
 
 #include <QFile>
@@ -15,11 +17,14 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace tarvin::publish {
+
+class TlsContext;
 
 class FtpException : public std::runtime_error {
 public:
@@ -33,7 +38,8 @@ enum class TFtpState {
 
 enum class TFtpRequest {
     rqNone = 0, rqOpen = 1, rqUser = 2, rqPass = 3, rqCwd = 4, rqConnect = 5, rqPort = 9,
-    rqQuit = 15, rqPut = 17, rqMkd = 21, rqPwd = 31, rqTypeSet = 36
+    rqQuit = 15, rqSize = 16, rqPut = 17, rqMkd = 21, rqDele = 23, rqPwd = 31, rqTypeSet = 36,
+    rqAuth = 37, rqPbsz = 38, rqProt = 39
 };
 
 class TFtpClient {
@@ -54,6 +60,12 @@ public:
     bool AcceptLF = true;       // a reply line may end with LF alone
     bool Passive = false;       // the client connects the data connection (EPSV, else PASV)
     int IdleTimeout = DefaultIdleTimeout;  // seconds without reply or progress before a request fails
+    // FTP over TLS: AUTH TLS before the login, PROT P and TLS on every data
+    // connection. A server that refuses it ends the connect; there is no
+    // falling back to clear text.
+    bool Tls = false;
+    std::string CaFile;              // certificates to trust besides the system's roots
+    std::string TrustedFingerprint;  // SHA-256 of a certificate trusted although it does not verify
 
     std::function<void(TFtpRequest rqType, std::uint16_t error)> OnRequestDone;
     std::function<void(int count, bool& abort)> OnProgress;
@@ -65,6 +77,9 @@ public:
     std::function<void()> OnStateChange;
     std::function<void(bool& cancel)> OnReadyToTransmit;
     std::function<void(const std::exception& e)> OnBgException;
+    // The server's certificate does not verify and is not the trusted one:
+    // true trusts it (it becomes TrustedFingerprint), false ends the connect.
+    std::function<bool(const CertificateReport& report)> OnUntrustedCertificate;
 
     TFtpClient();
     virtual ~TFtpClient();
@@ -77,6 +92,10 @@ public:
     const std::string& ReplyLine() const { return replyLine_; }
     int ReplyCode() const { return replyCode_; }
     std::int64_t ByteCount() const { return byteCount_; }
+    // How the control connection is protected ("TLSv1.3, ..."); empty in clear.
+    const std::string& SecurityDescription() const { return securityDescription_; }
+    // The size the last SIZE reply gave; -1 before one.
+    std::int64_t RemoteSize() const { return remoteSize_; }
 
     void RequestConnect();
     void RequestCwd();
@@ -84,14 +103,19 @@ public:
     void RequestTypeSet();
     void RequestMkd();
     void RequestPut();
+    void RequestSize();  // "SIZE " + HostFileName
+    void RequestDele();  // "DELE " + HostFileName
     void RequestQuit();
+
+    // A line of the caller's own in the trace ("! " + text).
+    void Note(const std::string& text) { Display("! " + text); }
 
 protected:
     // The address an accepted active data connection comes from.
     virtual std::string DataPeerAddress(int handle) const;
 
 private:
-    enum Step { stOpen, stUser, stPass, stDataConnection, stStor, stCount };
+    enum Step { stOpen, stAuth, stUser, stPass, stPbsz, stProt, stDataConnection, stStor, stCount };
     using ReplyHandler = void (TFtpClient::*)();
 
     void SetState(TFtpState state);
@@ -120,6 +144,8 @@ private:
     void ConnectPassive(const std::string& address, int port);
     void PassiveConnected(int error);
     void DataConnectionOpened();
+    void DataReady();
+    void DiscardData();
     void StorStep();
     void LookupDone(int error);
     void ControlConnected(int error);
@@ -129,7 +155,18 @@ private:
     void HandleLine(const std::string& line);
     void GenericReply();
     void UserReply();
+    void SizeReply();
     void CloseControl();
+    void ControlSocketData();
+
+    void AuthStep();
+    void AuthReply();
+    void ControlHandshakeDone();
+    bool CertificateAccepted();
+    void StartDataTls();
+    void DataHandshakeDone();
+    void Guarded(const std::function<void()>& work);
+    void EndRequest(int code, const std::string& message);
     void FirstStorReply();
     void LastStorReply();
 
@@ -148,6 +185,12 @@ private:
     IdleWatch idle_;
     TWSocket control_;
     TWSocket data_;
+    TlsChannel controlTls_{control_};
+    TlsChannel dataTls_{data_};
+    std::unique_ptr<TlsContext> tlsContext_;
+    std::string securityDescription_;
+    std::string acceptedFingerprint_;  // the control connection's certificate; data connections must match
+    std::int64_t remoteSize_ = -1;
     TFtpState state_ = TFtpState::ftpsReady;
     TFtpRequest requestKind_ = TFtpRequest::rqNone;
     int requestError_ = 0;

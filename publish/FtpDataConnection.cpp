@@ -29,6 +29,7 @@ void TFtpClient::DataConnectionStep()
 void TFtpClient::PrepareTransfer()
 {
     CloseDataSocket();
+    dataTls_.Reset();
     data_.OnDataAvailable = nullptr;
     data_.OnDataSent = nullptr;
     data_.OnSessionClosed = nullptr;
@@ -96,13 +97,8 @@ void TFtpClient::RefuseDataConnection(const std::string& peer)
 {
     // Behind a router the server's data connection arrives from the router's
     // address, or never: waiting on would stall the upload.
-    Fail(425, "425 Data connection from " + (peer.empty() ? std::string("an unknown address") : peer)
-                  + " refused: it must come from the server (" + control_.PeerAddr()
-                  + "). Try passive mode.");
-    requestError_ = 425;
-    sequenceActive_ = false;
-    requestDone_ = false;
-    FinishRequest(425);
+    EndRequest(425, "425 Data connection from " + (peer.empty() ? std::string("an unknown address") : peer)
+                        + " refused: it must come from the server (" + control_.PeerAddr() + "). Try passive mode.");
 }
 
 // ---- passive: the server listens, the client connects --------------------------
@@ -181,13 +177,9 @@ void TFtpClient::PassiveConnected(int error)
     }
     DataConnectionOpened();
     try {
-        FinishRequest(0);  // goes on with STOR
+        FinishRequest(0);  // goes on with STOR; over TLS the handshake runs meanwhile
     } catch (const std::exception& e) {
-        Fail(500, "500 " + ExceptionClassName(e) + ": " + e.what());
-        requestError_ = 500;
-        sequenceActive_ = false;
-        requestDone_ = false;
-        FinishRequest(500);
+        EndRequest(500, "500 " + ExceptionClassName(e) + ": " + e.what());
     }
 }
 
@@ -197,14 +189,33 @@ void TFtpClient::DataConnectionOpened()
 {
     idle_.Touch();
     data_.OnDataAvailable = [this](std::uint16_t) {
-        char scratch[2048];
-        data_.Receive(scratch, sizeof scratch);
+        if (dataTls_.Active())
+            dataTls_.SocketDataAvailable();  // it calls DiscardData with the clear text
+        else
+            DiscardData();
     };
-    data_.OnDataSent = [this](std::uint16_t) { SendNextBlock(); };
     data_.OnSessionClosed = [this](std::uint16_t error) { DataClosed(error); };
+    if (Tls)
+        StartDataTls();  // DataReady follows the handshake
+    else
+        DataReady();
+}
+
+void TFtpClient::DataReady()
+{
+    data_.OnDataSent = [this](std::uint16_t) {
+        if (sendingStarted_)
+            SendNextBlock();
+    };
     dataOpen_ = true;
     if (storAnswered_ && !sendingStarted_)
         QueueStartSending();
+}
+
+void TFtpClient::DiscardData()
+{
+    char scratch[2048];
+    dataTls_.Receive(scratch, sizeof scratch);
 }
 
 } // namespace tarvin::publish

@@ -136,17 +136,28 @@ void TFtpClient::SendNextBlock()
         filled += static_cast<std::size_t>(count);
         byteCount_ += count;
     }
-    if (filled > 0)
-        data_.Send(sendBuffer_.data(), static_cast<int>(filled));  // its OnDataSent brings us back
-    else
+    if (filled == 0) {
         ScheduleDataClose();
+    } else if (dataTls_.Send(sendBuffer_.data(), static_cast<int>(filled)) < 0) {
+        closeError_ = 426;
+        errorMessage_ = "426 TLS failed on the data connection: " + dataTls_.Failure();
+        CloseDataSocket();
+    }
+    // Otherwise the socket's OnDataSent brings us back.
 }
 
 void TFtpClient::ScheduleDataClose()
 {
     // Everything has gone to the platform, which sends it before the close.
-    if (data_.State() == TSocketState::wsConnected)
-        data_.CloseLater();
+    if (data_.State() != TSocketState::wsConnected)
+        return;
+    if (dataTls_.Established() && !dataTls_.CloseNotified()) {
+        // Over TLS the server learns that the file ends here and was not cut
+        // off; the close follows once the socket has sent that too.
+        dataTls_.CloseNotify();
+        return;
+    }
+    data_.CloseLater();
 }
 
 void TFtpClient::DataClosed(int error)

@@ -92,6 +92,10 @@ ServerProfile ProfileStore::LoadProfile(const std::string& name) const
     profile.Port = ReadProfileValue(settings, "Port", QStringLiteral("21"));
     profile.Passive = ReadProfileValue(settings, "Passive", {}) == "1";
     profile.Timeout = ReadTimeoutValue(settings);
+    const std::string security = ReadProfileValue(settings, "Security", QStringLiteral("Plain"));
+    profile.Tls = security != "Plain";
+    profile.CaFile = ReadProfileValue(settings, "CaFile", {});
+    profile.TrustedFingerprint = ReadProfileValue(settings, "Fingerprint", {});
     return profile;
 }
 
@@ -116,6 +120,9 @@ void ProfileStore::SaveProfile(const std::string& name, const std::string& oldNa
     WriteProfileValue(settings, "Port", profile.Port);
     WriteProfileValue(settings, "Passive", profile.Passive ? "1" : "0");
     WriteProfileValue(settings, "Timeout", std::to_string(profile.Timeout));
+    WriteProfileValue(settings, "Security", profile.Tls ? "TLS" : "Plain");
+    WriteProfileValue(settings, "CaFile", profile.CaFile);
+    WriteProfileValue(settings, "Fingerprint", profile.TrustedFingerprint);
     settings.endGroup();
     Written(settings);
 }
@@ -127,6 +134,15 @@ void ProfileStore::DeleteProfile(const std::string& name)
     QSettings settings(file_, QSettings::IniFormat);
     settings.remove(ProfileGroup(name));
     Written(settings);
+}
+
+void ProfileStore::SetTrustedFingerprint(const std::string& name, const std::string& fingerprint)
+{
+    if (!Contains(name))
+        return;
+    ServerProfile profile = LoadProfile(name);
+    profile.TrustedFingerprint = fingerprint;
+    SaveProfile(name, "", profile);
 }
 
 void ProfileStore::Written(QSettings& settings) const

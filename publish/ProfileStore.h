@@ -20,6 +20,9 @@ struct ServerProfile {
     std::string Port = "21";
     bool Passive = false;     // stored as "Passive"; absent means active, as before the value existed
     int Timeout = 60;         // stored as "Timeout": seconds without reply or progress before giving up
+    bool Tls = false;         // stored as "Security": "TLS" or "Plain"; absent means plain, as before the value existed
+    std::string CaFile{};     // stored as "CaFile": certificates to trust besides the system's roots
+    std::string TrustedFingerprint{};  // stored as "Fingerprint": SHA-256 of a certificate the user trusts
 };
 
 class EProfileError : public std::runtime_error {
@@ -37,12 +40,16 @@ public:
     std::vector<std::string> ListProfiles() const;
     bool Contains(const std::string& name) const;
     // Missing values read as empty, a missing port as "21", a missing or
-    // unusable "Passive" as active and "Timeout" as 60 seconds.
+    // unusable "Passive" as active and "Timeout" as 60 seconds, a missing
+    // "Security" as plain FTP (any value but "Plain" as TLS: never less safe
+    // than asked).
     ServerProfile LoadProfile(const std::string& name) const;
     // Removes the profile oldName first when it is not empty; throws
     // EProfileError for a name the store cannot keep or a failed write.
     void SaveProfile(const std::string& name, const std::string& oldName, const ServerProfile& profile);
     void DeleteProfile(const std::string& name);
+    // Keeps the fingerprint of a certificate the user trusts with the profile.
+    void SetTrustedFingerprint(const std::string& name, const std::string& fingerprint);
 
     // Empty when the name can be stored, otherwise the reason it cannot.
     static std::string NameProblem(const std::string& name);

@@ -5,12 +5,28 @@
 
 namespace tarvin::publish {
 
-UploadSession::UploadSession(TFtpClient& ftp, UploadPrompts& prompts) : ftp_(ftp), prompts_(prompts)
+void ApplyProfile(TFtpClient& ftp, const ServerProfile& profile)
+{
+    ftp.UserName = profile.UserName;
+    ftp.PassWord = profile.PassWord;
+    ftp.HostName = profile.HostName;
+    ftp.HostDirName = profile.HostDirName;
+    ftp.Port = profile.Port;
+    ftp.Passive = profile.Passive;
+    ftp.IdleTimeout = profile.Timeout;
+    ftp.Tls = profile.Tls;
+    ftp.CaFile = profile.CaFile;
+    ftp.TrustedFingerprint = profile.TrustedFingerprint;
+}
+
+UploadSession::UploadSession(TFtpClient& ftp, UploadPrompts& prompts)
+    : ftp_(ftp), prompts_(prompts), folder_(ftp, prompts, [this](const std::string& label) { SetLabel(label); })
 {
     ftp_.Binary = true;
     ftp_.AcceptLF = true;
     ftp_.OnRequestDone = [this](TFtpRequest request, std::uint16_t error) { RequestDone(request, error); };
     ftp_.OnProgress = [this](int count, bool&) { Progress(count); };
+    ftp_.OnUntrustedCertificate = [this](const CertificateReport& report) { return prompts_.TrustCertificate(report); };
 }
 
 template <class Request>
@@ -37,16 +53,12 @@ void UploadSession::Send(const ServerProfile& profile)
     if (ftp_.ControlOpen())
         Quit();
     prompts_.Busy(true);
-    ftp_.UserName = profile.UserName;
-    ftp_.PassWord = profile.PassWord;
-    ftp_.HostName = profile.HostName;
-    ftp_.HostDirName = profile.HostDirName;
-    ftp_.Port = profile.Port;
-    ftp_.Passive = profile.Passive;
-    ftp_.IdleTimeout = profile.Timeout;
-    folder_ = profile.HostDirName;
-    folderLevels_.clear();
-    askedToCreate_ = creatingLevel_ = false;
+    ApplyProfile(ftp_, profile);
+    hostDirName_ = profile.HostDirName;
+    record_ = std::make_unique<UploadRecord>(RecordFolder, profile);
+    sizes_ = SizeSupport::Unknown;
+    probing_ = false;
+    sent_ = verified_ = skipped_ = 0;
     if (ftp_.ControlOpen()) {
         // The QUIT under way resets the panel; the user presses the button again.
         SetLabel("Connected...");
@@ -66,13 +78,12 @@ void UploadSession::RequestDone(TFtpRequest request, int error)
         ftp_.LocalFileName.clear();
         return;
     }
-    // Only a folder that CWD cannot enter is missing; a refused STOR is not.
-    if (error == 550 && request == TFtpRequest::rqCwd && !askedToCreate_ && folderLevels_.empty()) {
-        DirectoryMissing();
+    if (request == TFtpRequest::rqCwd || request == TFtpRequest::rqMkd || request == TFtpRequest::rqPwd) {
+        FolderOutcome(folder_.RequestDone(request, error));
         return;
     }
-    if (error == 550 && request == TFtpRequest::rqCwd && !folderLevels_.empty() && !creatingLevel_) {
-        CreateFolderLevel();
+    if (request == TFtpRequest::rqSize) {
+        SizeKnown(error);
         return;
     }
     if (error != 0) {
@@ -82,107 +93,150 @@ void UploadSession::RequestDone(TFtpRequest request, int error)
     switch (request) {
     case TFtpRequest::rqConnect:
         SetLabel("Connected to " + ftp_.HostName + "...");
-        if (ready && ftp_.HostDirName.empty())
-            Start([this] { ftp_.RequestPwd(); });
-        else if (ready)
-            Start([this] { ftp_.RequestCwd(); });
-        break;
-    case TFtpRequest::rqCwd:
-        FolderChanged();
-        break;
-    case TFtpRequest::rqPwd:
-        SetLabel("Finding Initial Directory...");
         if (ready)
-            Start([this] { ftp_.RequestTypeSet(); });
+            FolderOutcome(folder_.Enter(hostDirName_));
         break;
     case TFtpRequest::rqTypeSet:
         SetLabel("Transferring...");
         remainingFiles_ = static_cast<int>(Files.size());
-        if (ready) {
-            TakeNextFile();
-            Start([this] { ftp_.RequestPut(); });
-        }
+        if (ready)
+            NextFile();
         break;
     case TFtpRequest::rqPut:
-        if (remainingFiles_ == 0) {
-            if (ftp_.ControlOpen() && ready)
-                Quit();
-            prompts_.Information("Transfer Completed.");
-        } else if (ready) {
-            TakeNextFile();
-            Start([this] { ftp_.RequestPut(); });
-        }
-        break;
-    case TFtpRequest::rqMkd:
-        ChangeToFolderLevel();
+        if (ready)
+            Stored();
         break;
     default:
         break;
     }
 }
 
-void UploadSession::DirectoryMissing()
+void UploadSession::FolderOutcome(RemoteFolder::Outcome outcome)
 {
-    askedToCreate_ = true;
-    if (!prompts_.AskYesNo("Host Directory Does not exist. Do you want to create it?")) {
+    switch (outcome) {
+    case RemoteFolder::Outcome::Pending:
+        break;
+    case RemoteFolder::Outcome::Entered:
+        SetLabel("Finding Initial Directory...");
+        if (ftp_.State() == TFtpState::ftpsReady)
+            Start([this] { ftp_.RequestTypeSet(); });
+        break;
+    case RemoteFolder::Outcome::Declined:
         Quit();
-        return;
+        break;
+    case RemoteFolder::Outcome::Failed:
+        EndWithError(folder_.Error());
+        break;
     }
-    // From the folder where the failed CWD left us, walk down the path: enter
-    // each level that exists, create each one that does not.
-    folderLevels_.clear();
-    if (folder_.front() == '/')
-        folderLevels_.push_back("/");
-    std::size_t start = 0;
-    while (start <= folder_.size()) {
-        const std::size_t end = std::min(folder_.find('/', start), folder_.size());
-        if (end > start)
-            folderLevels_.push_back(folder_.substr(start, end - start));
-        start = end + 1;
-    }
-    folderLevel_ = 0;
-    creatingLevel_ = false;
-    WalkFolderLevel();
 }
 
-void UploadSession::WalkFolderLevel()
+void UploadSession::NextFile()
 {
-    // The whole path failed, so when every parent exists the last level does not.
-    if (creatingLevel_ || folderLevel_ + 1 == folderLevels_.size())
-        CreateFolderLevel();
+    if (remainingFiles_ == 0) {
+        Finish();
+        return;
+    }
+    TakeNextFile();
+    digest_ = record_->Kept() ? DigestOfFile(ftp_.LocalFileName) : std::nullopt;
+    if (ChangedOnly && digest_ && sizes_ != SizeSupport::No) {
+        const auto last = record_->Find(ftp_.HostFileName);
+        if (last && *last == *digest_) {
+            // Unchanged here; whether the server still has it, its size tells.
+            probing_ = true;
+            Start([this] { ftp_.RequestSize(); });
+            return;
+        }
+    }
+    Start([this] { ftp_.RequestPut(); });
+}
+
+void UploadSession::Stored()
+{
+    ++sent_;
+    if (sizes_ == SizeSupport::No) {
+        record_->Forget(ftp_.HostFileName);  // what the server holds is not known for sure
+        NextFile();
+        return;
+    }
+    probing_ = false;
+    Start([this] { ftp_.RequestSize(); });
+}
+
+void UploadSession::SizeKnown(int error)
+{
+    const bool probe = probing_;
+    probing_ = false;
+    const std::string& name = ftp_.HostFileName;
+    if (error != 0 && (error == 421 || error >= 1000 || !ftp_.ControlOpen())) {
+        EndWithError(ErrorText(TFtpRequest::rqSize));  // the connection failed, not the command
+        return;
+    }
+    if (error != 0) {
+        if (CommandUnknown(error))
+            sizes_ = SizeSupport::No;
+        if (probe) {
+            Start([this] { ftp_.RequestPut(); });  // whether it is still there cannot be told: send it
+            return;
+        }
+        record_->Forget(name);
+        NextFile();
+        return;
+    }
+    sizes_ = SizeSupport::Yes;
+    if (probe) {
+        if (ftp_.RemoteSize() == digest_->size)
+            Skip();
+        else
+            Start([this] { ftp_.RequestPut(); });
+        return;
+    }
+    if (ftp_.RemoteSize() != ftp_.ByteCount()) {
+        record_->Forget(name);
+        EndWithError("Size check failed for " + VisibleText(name) + ": the server holds "
+                     + std::to_string(ftp_.RemoteSize()) + " bytes, but " + std::to_string(ftp_.ByteCount())
+                     + " were sent.");
+        return;
+    }
+    ++verified_;
+    if (digest_ && digest_->size == ftp_.ByteCount() && !record_->Remember(name, *digest_))
+        ftp_.Note("The record of uploaded files could not be written to " + VisibleText(record_->Path()));
+    NextFile();
+}
+
+void UploadSession::Skip()
+{
+    ++skipped_;
+    const std::string text = "Skipped " + VisibleText(ftp_.HostFileName) + ": unchanged since its last upload";
+    ftp_.Note(text);
+    prompts_.Progress(text);
+    NextFile();
+}
+
+void UploadSession::Finish()
+{
+    if (ftp_.ControlOpen() && ftp_.State() == TFtpState::ftpsReady)
+        Quit();
+    prompts_.Completed("Transfer Completed.", VerificationNote());
+}
+
+std::string UploadSession::VerificationNote() const
+{
+    const auto files = [](int count) { return std::to_string(count) + (count == 1 ? " file" : " files"); };
+    std::string note;
+    if (sent_ == 0)
+        note = "Nothing had changed, so nothing was sent.";
+    else if (verified_ == sent_)
+        note = sent_ == 1 ? "The file was verified: the server holds it with the size sent."
+                          : "All " + files(sent_) + " were verified: the server holds each with the size sent.";
+    else if (verified_ == 0)
+        note = "The server cannot tell file sizes, so the files sent could not be verified.";
     else
-        ChangeToFolderLevel();
-}
-
-void UploadSession::ChangeToFolderLevel()
-{
-    if (ftp_.State() != TFtpState::ftpsReady)
-        return;
-    ftp_.HostDirName = folderLevels_[folderLevel_];
-    Start([this] { ftp_.RequestCwd(); });
-}
-
-void UploadSession::CreateFolderLevel()
-{
-    // Below a level that had to be created nothing exists: no CWD to try first.
-    creatingLevel_ = true;
-    if (ftp_.State() != TFtpState::ftpsReady)
-        return;
-    ftp_.HostFileName = folderLevels_[folderLevel_];
-    SetLabel("Making Directory...");
-    Start([this] { ftp_.RequestMkd(); });
-}
-
-void UploadSession::FolderChanged()
-{
-    if (!folderLevels_.empty() && ++folderLevel_ < folderLevels_.size()) {
-        WalkFolderLevel();
-        return;
-    }
-    ftp_.HostDirName = folder_;
-    SetLabel("Finding Initial Directory...");
-    if (ftp_.State() == TFtpState::ftpsReady)
-        Start([this] { ftp_.RequestTypeSet(); });
+        note = std::to_string(verified_) + " of " + files(sent_)
+               + " were verified; the server could not tell the size of the others.";
+    if (skipped_ > 0)
+        note += " " + files(skipped_) + (skipped_ == 1 ? " was" : " were")
+                + " skipped: unchanged since the last upload and still on the server.";
+    return note;
 }
 
 std::string UploadSession::ErrorText(TFtpRequest request) const
@@ -190,7 +244,7 @@ std::string UploadSession::ErrorText(TFtpRequest request) const
     // A refused file names itself, so the user knows which one did not arrive.
     const std::string& message = ftp_.ErrorMessage();
     const std::string file = VisibleText(ftp_.HostFileName);
-    if (request == TFtpRequest::rqPut && message.find(file) == std::string::npos)
+    if ((request == TFtpRequest::rqPut || request == TFtpRequest::rqSize) && message.find(file) == std::string::npos)
         return message + " (" + file + ")";
     return message;
 }

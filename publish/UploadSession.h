@@ -1,13 +1,19 @@
 #pragma once
-// One upload: connect and log in, change to the profile's folder (creating it
-// and any missing parents on request, asking once), binary type, one STOR per
-// file from the last to the first, QUIT. Driven by the FTP client's completion
-// events; reports through the prompts, one error per session.
+// One upload: connect and log in (over TLS when the profile asks), change to
+// the profile's folder (creating it and any missing parents on request,
+// asking once), binary type, one STOR per file from the last to the first,
+// each checked by its size on the server where the server can tell, QUIT.
+// Driven by the FTP client's completion events; reports through the prompts,
+// one error per session.
 
 #include "publish/FtpClient.h"
 #include "publish/ProfileStore.h"
+#include "publish/RemoteFolder.h"
 #include "publish/UploadPrompts.h"
+#include "publish/UploadRecord.h"
 
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,12 +22,24 @@ namespace tarvin::publish {
 inline constexpr const char* NoHostMessage = "This server profile has no web server address. Edit the profile first.";
 inline constexpr const char* NoFilesMessage = "There are no files to upload.";
 
+// The profile's server, login, folder and connection settings into the client.
+void ApplyProfile(TFtpClient& ftp, const ServerProfile& profile);
+
+// Reply codes that say the server does not know a command.
+inline bool CommandUnknown(int error) { return error == 500 || error == 502 || error == 504; }
+
 class UploadSession {
 public:
-    // Takes over the client's OnRequestDone and OnProgress events.
+    // Takes over the client's OnRequestDone, OnProgress and OnUntrustedCertificate events.
     UploadSession(TFtpClient& ftp, UploadPrompts& prompts);
 
     std::vector<std::string> Files;  // full local paths; sent from the last to the first
+    // Where records of verified uploads are kept (UploadRecord::DefaultFolder());
+    // empty keeps none.
+    std::string RecordFolder;
+    // Leaves out each file that is unchanged since its last verified upload
+    // and that the server still holds with that size.
+    bool ChangedOnly = false;
 
     // "Send files to the web" with the chosen profile.
     void Send(const ServerProfile& profile);
@@ -29,12 +47,16 @@ public:
     const std::string& Label() const { return label_; }
 
 private:
+    enum class SizeSupport { Unknown, Yes, No };
+
     void RequestDone(TFtpRequest request, int error);
-    void DirectoryMissing();
-    void FolderChanged();
-    void WalkFolderLevel();
-    void CreateFolderLevel();
-    void ChangeToFolderLevel();
+    void FolderOutcome(RemoteFolder::Outcome outcome);
+    void NextFile();
+    void Stored();
+    void SizeKnown(int error);
+    void Skip();
+    void Finish();
+    std::string VerificationNote() const;
     std::string ErrorText(TFtpRequest request) const;
     void Progress(int count);
     void TakeNextFile();
@@ -46,13 +68,17 @@ private:
 
     TFtpClient& ftp_;
     UploadPrompts& prompts_;
+    RemoteFolder folder_;
     int remainingFiles_ = 0;
     std::string label_;
-    std::string folder_;                     // the profile's folder
-    std::vector<std::string> folderLevels_;  // its parts, walked one by one once it was missing
-    std::size_t folderLevel_ = 0;
-    bool askedToCreate_ = false;
-    bool creatingLevel_ = false;
+    std::string hostDirName_;
+    std::unique_ptr<UploadRecord> record_;
+    std::optional<FileDigest> digest_;  // of the file under way, when a record is kept
+    SizeSupport sizes_ = SizeSupport::Unknown;
+    bool probing_ = false;  // the SIZE under way asks whether an unchanged file is still there
+    int sent_ = 0;
+    int verified_ = 0;
+    int skipped_ = 0;
 };
 
 } // namespace tarvin::publish

@@ -5,8 +5,8 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev nlohmann-json3-dev libjpeg-dev
-  python3-pyftpdlib
+  libgtest-dev nlohmann-json3-dev libjpeg-dev libssl-dev
+  python3-pyftpdlib python3-openssl
   perl
   chromium
   xvfb xauth

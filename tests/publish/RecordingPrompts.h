@@ -23,8 +23,20 @@ struct RecordingPrompts : UploadPrompts {
     }
     void Warning(const std::string& text) override { messages.push_back(text); }
     void Information(const std::string& text) override { messages.push_back(text); }
+    void Completed(const std::string& text, const std::string& note) override
+    {
+        messages.push_back(text);
+        notes.push_back(note);
+    }
+    bool TrustCertificate(const CertificateReport& report) override
+    {
+        certificates.push_back(report);
+        return trustCertificate;
+    }
 
-    std::vector<std::string> labels, questions, messages;
+    std::vector<std::string> labels, questions, messages, notes;
+    std::vector<CertificateReport> certificates;
+    bool trustCertificate = false;
     bool busy = false;
     int idleCount = 0;
     bool answerYes = false;

@@ -47,7 +47,7 @@ void ScriptedFtpServer::Command(const std::string& line)
         passive_.reset();
     }
     if (verb == "STOR") {
-        Store();
+        Store(argument);
         return;
     }
     const auto reply = replies.find(verb);
@@ -57,6 +57,8 @@ void ScriptedFtpServer::Command(const std::string& line)
         control_->write(OpenPassivePort(verb));
     else if (folders && (verb == "CWD" || verb == "MKD"))
         control_->write(FolderReply(verb, argument));
+    else if (verb == "SIZE" || verb == "DELE")
+        control_->write(FileReply(verb, argument));
     else
         control_->write("200 OK\r\n");
     if (verb == "QUIT")
@@ -82,6 +84,17 @@ QByteArray ScriptedFtpServer::FolderReply(const std::string& verb, const std::st
     return "257 \"/" + QByteArray::fromStdString(path) + "\" created.\r\n";
 }
 
+QByteArray ScriptedFtpServer::FileReply(const std::string& verb, const std::string& argument)
+{
+    const auto file = files.find(argument);
+    if (file == files.end())
+        return "550 No such file.\r\n";
+    if (verb == "SIZE")
+        return "213 " + QByteArray::number(file->second.size()) + "\r\n";
+    files.erase(file);
+    return "250 Deleted.\r\n";
+}
+
 QByteArray ScriptedFtpServer::OpenPassivePort(const std::string& verb)
 {
     passive_ = std::make_unique<QTcpServer>();
@@ -93,9 +106,10 @@ QByteArray ScriptedFtpServer::OpenPassivePort(const std::string& verb)
            + QByteArray::number(port % 256) + ").\r\n";
 }
 
-void ScriptedFtpServer::Store()
+void ScriptedFtpServer::Store(const std::string& name)
 {
     stored.clear();
+    storing_ = name;
     if (!storReply.startsWith('1')) {
         control_->write(storReply);
         return;
@@ -139,6 +153,7 @@ void ScriptedFtpServer::TakeData(QTcpSocket* data)
     });
     QObject::connect(data, &QTcpSocket::disconnected, [this, data] {
         stored += data->readAll();
+        files[storing_] = stored;
         if (stor != StorScript::FinalBeforeDataClose && control_->state() == QAbstractSocket::ConnectedState)
             control_->write("226 stored\r\n");
     });

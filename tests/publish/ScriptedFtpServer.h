@@ -34,7 +34,8 @@ public:
     // Raw text sent on connection (line ends included).
     QByteArray greeting = "220 scripted\r\n";
     // Raw reply per command verb; verbs without one get "200 OK\r\n"; an
-    // empty reply is silence. EPSV and PASV without one open a passive port.
+    // empty reply is silence. EPSV and PASV without one open a passive port;
+    // SIZE and DELE without one answer from the files stored.
     std::map<std::string, QByteArray> replies{
         {"USER", "331 password please\r\n"}, {"PASS", "230 welcome\r\n"}, {"QUIT", "221 bye\r\n"}};
     // Raw reply per whole command line, before anything else.
@@ -48,6 +49,7 @@ public:
 
     std::vector<std::string> commands;  // every command line received
     QByteArray stored;                  // bytes of the last STOR
+    std::map<std::string, QByteArray> files;  // every file stored whole, by name
     bool controlClosed = false;
 
     int Count(const std::string& verb) const;
@@ -55,8 +57,9 @@ public:
 private:
     void Command(const std::string& line);
     QByteArray FolderReply(const std::string& verb, const std::string& argument);
+    QByteArray FileReply(const std::string& verb, const std::string& argument);
     QByteArray OpenPassivePort(const std::string& verb);
-    void Store();
+    void Store(const std::string& name);
     void TakeData(QTcpSocket* data);
 
     QTcpServer server_;
@@ -66,6 +69,7 @@ private:
     QByteArray pending_;
     int dataPort_ = 0;
     std::string cwd_;
+    std::string storing_;  // the name of the STOR under way
 };
 
 } // namespace tarvin::publish::test
