@@ -215,9 +215,11 @@ private:
     std::vector<char> sendBuffer_;  // one burst of blocks
     std::uint64_t transferId_ = 0;  // tells timers of an older transfer apart
     bool storAnswered_ = false;
-    bool dataOpen_ = false;
+    bool dataConnected_ = false;  // the data connection is made (over TLS not yet secured)
+    bool dataOpen_ = false;       // the data connection is ready for the file
     bool sendingStarted_ = false;
     bool endOfFile_ = false;
+    bool dataHalfClosed_ = false;  // over TLS: everything sent, waiting for the server to close
     bool finalReply_ = false;
     bool dataClosed_ = false;
     int closeError_ = 0;

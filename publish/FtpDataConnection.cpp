@@ -35,7 +35,8 @@ void TFtpClient::PrepareTransfer()
     data_.OnSessionClosed = nullptr;
     data_.OnSessionConnected = nullptr;
     data_.OnSessionAvailable = nullptr;
-    storAnswered_ = dataOpen_ = sendingStarted_ = endOfFile_ = finalReply_ = dataClosed_ = false;
+    storAnswered_ = dataConnected_ = dataOpen_ = sendingStarted_ = endOfFile_ = finalReply_ = dataClosed_ = false;
+    dataHalfClosed_ = false;
     startTick_ = 0;
     closeError_ = 0;
     byteCount_ = 0;
@@ -195,10 +196,13 @@ void TFtpClient::DataConnectionOpened()
             DiscardData();
     };
     data_.OnSessionClosed = [this](std::uint16_t error) { DataClosed(error); };
-    if (Tls)
-        StartDataTls();  // DataReady follows the handshake
-    else
+    dataConnected_ = true;
+    if (!Tls)
         DataReady();
+    else if (storAnswered_)
+        StartDataTls();  // DataReady follows the handshake
+    // Otherwise TLS starts with the server's first STOR reply: servers take
+    // the handshake only once they expect the transfer.
 }
 
 void TFtpClient::DataReady()

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <climits>
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace tarvin::publish {
@@ -53,7 +54,9 @@ void TFtpClient::FirstStorReply()
     if (replyCode_ == 150 || replyCode_ == 125) {
         storAnswered_ = true;
         next_ = &TFtpClient::LastStorReply;
-        if (dataOpen_ && !sendingStarted_)
+        if (Tls && dataConnected_ && !dataTls_.Active())
+            StartDataTls();
+        else if (dataOpen_ && !sendingStarted_)
             QueueStartSending();
         return;
     }
@@ -69,6 +72,8 @@ void TFtpClient::LastStorReply()
         finalReply_ = true;
         if (dataClosed_)
             FinishTransfer();
+        else if (dataHalfClosed_)
+            CloseDataSocket();  // the server has it all and need not close first
         return;
     }
     errorMessage_ = replyLine_;
@@ -151,13 +156,24 @@ void TFtpClient::ScheduleDataClose()
     // Everything has gone to the platform, which sends it before the close.
     if (data_.State() != TSocketState::wsConnected)
         return;
-    if (dataTls_.Established() && !dataTls_.CloseNotified()) {
-        // Over TLS the server learns that the file ends here and was not cut
-        // off; the close follows once the socket has sent that too.
+    if (!dataTls_.Established()) {
+        data_.CloseLater();
+        return;
+    }
+    if (!dataTls_.CloseNotified()) {
+        // The server learns that the file ends here and was not cut off;
+        // the socket's OnDataSent brings us back once that has gone too.
         dataTls_.CloseNotify();
         return;
     }
-    data_.CloseLater();
+    // The server may still send (session tickets, its own close_notify), and
+    // data arriving at a closed socket makes the system reset the connection,
+    // dropping what is still on its way: end the sending side only and let
+    // the server close.
+    if (!dataHalfClosed_) {
+        dataHalfClosed_ = true;
+        data_.ShutdownSocket(SHUT_WR);
+    }
 }
 
 void TFtpClient::DataClosed(int error)

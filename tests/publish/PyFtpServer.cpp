@@ -17,22 +17,28 @@ int FreeLoopbackPort()
 
 namespace {
 
-// pyftpdlib's own command line has no switch for refusing commands or for
-// masquerading, so the server is set up here.
+// pyftpdlib's own command line has no switch for refusing commands, for
+// masquerading or for TLS, so the server is set up here.
 constexpr const char* ServerScript = R"(
 import sys
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler
 from pyftpdlib.servers import FTPServer
-port, root, user, password, refused, masquerade = sys.argv[1:7]
+port, root, user, password, refused, masquerade, certfile, required = sys.argv[1:9]
 authorizer = DummyAuthorizer()
 authorizer.add_user(user, password, root, perm="elradfmwMT")
-class Handler(FTPHandler):
+base = FTPHandler
+if certfile:
+    from pyftpdlib.handlers import TLS_FTPHandler as base
+class Handler(base):
     pass
 Handler.authorizer = authorizer
-Handler.proto_cmds = {name: value for name, value in FTPHandler.proto_cmds.items() if name not in refused.split(",")}
+Handler.proto_cmds = {name: value for name, value in base.proto_cmds.items() if name not in refused.split(",")}
 if masquerade:
     Handler.masquerade_address = masquerade
+if certfile:
+    Handler.certfile = certfile
+    Handler.tls_control_required = Handler.tls_data_required = required == "1"
 FTPServer(("127.0.0.1", int(port)), Handler).serve_forever()
 )";
 
@@ -49,7 +55,8 @@ PyFtpServer::PyFtpServer(const PyFtpOptions& options)
     process_.setStandardOutputFile(QProcess::nullDevice());
     process_.setStandardErrorFile(QProcess::nullDevice());
     process_.start("/usr/bin/python3", {"-c", ServerScript, QString::number(port_), root_.path(), User, Password,
-                                        refused.join(','), QString::fromStdString(options.masquerade)});
+                                        refused.join(','), QString::fromStdString(options.masquerade),
+                                        QString::fromStdString(options.certFile), options.tlsRequired ? "1" : "0"});
     if (!process_.waitForStarted(5000))
         return;
     // Ready once it accepts a connection; give up after a few seconds.

@@ -13,6 +13,8 @@ struct PyFtpOptions {
     bool passiveOnly = false;  // PORT and EPRT are refused as unknown commands
     bool noEpsv = false;       // EPSV is refused, so clients fall back to PASV
     std::string masquerade;    // the address PASV replies name instead of the server's
+    std::string certFile{};    // FTP over TLS with this certificate and key
+    bool tlsRequired = false;  // refuse the login and data connections in clear text
 };
 
 class PyFtpServer {

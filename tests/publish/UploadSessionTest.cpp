@@ -76,6 +76,8 @@ TEST_F(UploadSessionTest, APageWithItsPicturesArrivesByteForByte)
     const std::string html = LocalFile("MyPage.html", 812);
     SendAndWait();
     EXPECT_EQ(prompts.messages, (std::vector<std::string>{"Transfer Completed."}));
+    EXPECT_EQ(prompts.notes,
+              (std::vector<std::string>{"All 4 files were verified: the server holds each with the size sent."}));
     EXPECT_TRUE(ReadFile(Remote("site/bg.gif")) == background);
     EXPECT_TRUE(ReadFile(Remote("site/a.gif")) == first);
     EXPECT_TRUE(ReadFile(Remote("site/b.jpg")) == second);
