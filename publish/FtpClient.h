@@ -92,7 +92,8 @@ public:
     const std::string& ReplyLine() const { return replyLine_; }
     int ReplyCode() const { return replyCode_; }
     std::int64_t ByteCount() const { return byteCount_; }
-    // How the control connection is protected ("TLSv1.3, ..."); empty in clear.
+    // How the control connection is protected ("TLSv1.3, ...; the certificate
+    // is verified"); empty in clear.
     const std::string& SecurityDescription() const { return securityDescription_; }
     // The size the last SIZE reply gave; -1 before one.
     std::int64_t RemoteSize() const { return remoteSize_; }
@@ -162,7 +163,7 @@ private:
     void AuthStep();
     void AuthReply();
     void ControlHandshakeDone();
-    bool CertificateAccepted();
+    bool CertificateAccepted(std::string& how);
     void StartDataTls();
     void DataHandshakeDone();
     void Guarded(const std::function<void()>& work);

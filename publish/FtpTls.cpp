@@ -36,20 +36,20 @@ void TFtpClient::ControlHandshakeDone()
         control_.Close();  // the close ends the request
         return;
     }
-    if (!CertificateAccepted())
+    std::string certificate;
+    if (!CertificateAccepted(certificate))
         return;
-    securityDescription_ = controlTls_.Description();
+    securityDescription_ = controlTls_.Description() + "; " + certificate;
     Display("! TLS: " + securityDescription_);
     FinishRequest(0);  // on with the login
 }
 
-bool TFtpClient::CertificateAccepted()
+bool TFtpClient::CertificateAccepted(std::string& how)
 {
     CertificateReport report = CheckCertificate(controlTls_.Handle(), HostName);
     const auto trusted = NormalFingerprint(TrustedFingerprint);
     if (report.Verified() || (trusted && *trusted == report.fingerprint)) {
-        Display(std::string("! Certificate ") + (report.Verified() ? "verified" : "trusted by its fingerprint") + ": "
-                + report.fingerprint);
+        how = report.Verified() ? "the certificate is verified" : "the certificate is trusted by its fingerprint";
         acceptedFingerprint_ = report.fingerprint;
         return true;
     }
@@ -70,7 +70,7 @@ bool TFtpClient::CertificateAccepted()
         control_.Close();  // the close ends the request
         return false;
     }
-    Display("! Certificate trusted by the user: " + report.fingerprint);
+    how = "the certificate is trusted by its fingerprint";
     TrustedFingerprint = acceptedFingerprint_ = report.fingerprint;
     return true;
 }

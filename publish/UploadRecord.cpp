@@ -54,7 +54,7 @@ std::string UploadRecord::DefaultFolder()
            + "/Ostrel Software/Tarvin/Uploads";
 }
 
-UploadRecord::UploadRecord(const std::string& folder, const ServerProfile& profile)
+UploadRecord::UploadRecord(const std::string& folder, const ServerProfile& profile, bool create)
 {
     if (folder.empty())
         return;
@@ -62,6 +62,10 @@ UploadRecord::UploadRecord(const std::string& folder, const ServerProfile& profi
     const QByteArray name =
         QCryptographicHash::hash(QByteArray::fromStdString(key_), QCryptographicHash::Sha256).toHex().left(32);
     path_ = folder + "/" + name.toStdString() + ".json";
+    if (!create && !QFileInfo::exists(QString::fromStdString(path_))) {
+        path_.clear();
+        return;
+    }
     Load();
 }
 

@@ -28,8 +28,10 @@ public:
     // "<user data folder>/Ostrel Software/Tarvin/Uploads".
     static std::string DefaultFolder();
 
-    // The record of the profile's server folder in folder; an empty folder keeps nothing.
-    UploadRecord(const std::string& folder, const ServerProfile& profile);
+    // The record of the profile's server folder in folder. Without create it
+    // is kept only when it exists already: once started, every upload keeps
+    // it true. An empty folder keeps nothing.
+    UploadRecord(const std::string& folder, const ServerProfile& profile, bool create);
 
     bool Kept() const { return !path_.empty(); }
     const std::string& Path() const { return path_; }

@@ -55,7 +55,7 @@ void UploadSession::Send(const ServerProfile& profile)
     prompts_.Busy(true);
     ApplyProfile(ftp_, profile);
     hostDirName_ = profile.HostDirName;
-    record_ = std::make_unique<UploadRecord>(RecordFolder, profile);
+    record_ = std::make_unique<UploadRecord>(RecordFolder, profile, ChangedOnly);
     sizes_ = SizeSupport::Unknown;
     probing_ = false;
     sent_ = verified_ = skipped_ = 0;

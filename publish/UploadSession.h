@@ -35,7 +35,8 @@ public:
 
     std::vector<std::string> Files;  // full local paths; sent from the last to the first
     // Where records of verified uploads are kept (UploadRecord::DefaultFolder());
-    // empty keeps none.
+    // empty keeps none. A record is started by the first upload with
+    // ChangedOnly and kept up to date by every upload after.
     std::string RecordFolder;
     // Leaves out each file that is unchanged since its last verified upload
     // and that the server still holds with that size.

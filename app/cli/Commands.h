@@ -23,6 +23,7 @@ int RunExport(CommandContext& context);
 int RunImport(CommandContext& context);
 int RunPublish(CommandContext& context);
 int RunProfiles(CommandContext& context);
+int RunTestServer(CommandContext& context);
 
 // True when args hold --help or -h.
 bool WantsHelp(const std::vector<std::string>& args);

@@ -21,6 +21,7 @@ constexpr const char* Usage =
     "  import JSON FILE write the JSON form back as a stream file\n"
     "  publish FILE     upload a saved page with its pictures by FTP\n"
     "  profiles         list, add or remove server profiles\n"
+    "  test-server      test a server profile step by step\n"
     "Run 'tarvin-cli COMMAND --help' for a command's options.\n";
 
 std::string ExecutableFolder()
@@ -38,6 +39,7 @@ int main(int argc, char** argv)
         {"render", tarvin::cli::RunRender},   {"new", tarvin::cli::RunNew},
         {"export", tarvin::cli::RunExport},   {"import", tarvin::cli::RunImport},
         {"publish", tarvin::cli::RunPublish}, {"profiles", tarvin::cli::RunProfiles},
+        {"test-server", tarvin::cli::RunTestServer},
     };
     if (argc < 2) {
         std::cerr << Usage;
