@@ -40,7 +40,7 @@ void TFtpClient::ControlHandshakeDone()
     if (!CertificateAccepted(certificate))
         return;
     securityDescription_ = controlTls_.Description() + "; " + certificate;
-    Display("! TLS: " + securityDescription_);
+    Display("! TLS: " + securityDescription_ + " (SHA-256 fingerprint " + acceptedFingerprint_ + ")");
     FinishRequest(0);  // on with the login
 }
 

@@ -1,4 +1,5 @@
-// The profile store and the stored form of passwords.
+// The profile store, the stored form of passwords and of fingerprints.
+#include "publish/CertificateCheck.h"
 #include "publish/OwnerOnlyFiles.h"
 #include "publish/ProfilePassword.h"
 #include "publish/ProfileStore.h"
@@ -135,6 +136,47 @@ TEST_F(ProfileStoreTest, PassiveAndTimeoutAreKeptAndAbsentMeansActiveAnd60)
     profile.Passive = false;
     store.SaveProfile("p", "", profile);
     EXPECT_FALSE(store.LoadProfile("p").Passive);
+}
+
+TEST_F(ProfileStoreTest, SecurityIsPlainOnlyWhenAbsentOrPlainAndTheTrustedFingerprintIsKept)
+{
+    ServerProfile profile;
+    profile.Tls = true;
+    profile.CaFile = "/etc/company-ca.pem";
+    store.SaveProfile("p", "", profile);
+    EXPECT_TRUE(store.LoadProfile("p").Tls);
+    EXPECT_EQ(store.LoadProfile("p").CaFile, "/etc/company-ca.pem");
+    const std::string fingerprint = *NormalFingerprint(std::string(64, 'a'));
+    store.SetTrustedFingerprint("p", fingerprint);
+    EXPECT_EQ(store.LoadProfile("p").TrustedFingerprint, fingerprint);
+    EXPECT_TRUE(store.LoadProfile("p").Tls) << "the other values stay";
+    for (const auto& [stored, tls] : std::vector<std::pair<QString, bool>>{
+             {"Plain", false}, {"TLS", true}, {"tls", true}, {"", true}, {"none", true}}) {
+        {
+            QSettings settings(file, QSettings::IniFormat);
+            settings.setValue("Profiles/p/Security", stored + QChar(u'\0'));
+        }
+        EXPECT_EQ(store.LoadProfile("p").Tls, tls) << stored.toStdString();
+    }
+    {
+        // As a profile written before the value existed.
+        QSettings settings(file, QSettings::IniFormat);
+        settings.remove("Profiles/p/Security");
+    }
+    EXPECT_FALSE(store.LoadProfile("p").Tls);
+}
+
+TEST(FingerprintTest, HexWithOrWithoutColonsInAnyCaseAndNothingElse)
+{
+    const std::string digits = "0123456789abcdef0123456789ABCDEF0123456789abcdef0123456789ABCDEF";
+    const std::string normal = "01:23:45:67:89:AB:CD:EF:01:23:45:67:89:AB:CD:EF:"
+                               "01:23:45:67:89:AB:CD:EF:01:23:45:67:89:AB:CD:EF";
+    EXPECT_EQ(NormalFingerprint(digits), normal);
+    EXPECT_EQ(NormalFingerprint(normal), normal);
+    EXPECT_EQ(NormalFingerprint(" " + normal + " "), normal);
+    for (const std::string& bad : {std::string(), digits.substr(2), digits + "00", "g" + digits.substr(1),
+                                  digits.substr(0, 63) + "-"})
+        EXPECT_FALSE(NormalFingerprint(bad)) << bad;
 }
 
 TEST(OwnerOnlyFilesTest, FilesMadeWhileItLivesArePrivateFromTheStart)

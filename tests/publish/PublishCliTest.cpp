@@ -1,96 +1,13 @@
 // tarvin-cli publish against a real FTP server: a saved page arrives with its
 // pictures byte for byte, and failures end with "Error ..." and status 1.
 
-#include "PyFtpServer.h"
-
-#include "document/DefaultPage.h"
-#include "document/DocumentFile.h"
-#include "generator/PageHtml.h"
+#include "PublishCliFixture.h"
 
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTcpServer>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 
 namespace tarvin::publish::test {
 namespace {
-
-namespace fs = std::filesystem;
-
-std::string Contents(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void Write(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-struct CliRun {
-    int status = -1;
-    std::string out, err;
-};
-
-// Runs tarvin-cli with its settings (the server profiles) under configHome.
-CliRun RunCli(const QStringList& arguments, const QString& configHome = {})
-{
-    QProcess cli;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("TARVIN_TEST_PASSWORD", PyFtpServer::Password);
-    environment.insert("TARVIN_WRONG_PASSWORD", "not-it");
-    if (!configHome.isEmpty())
-        environment.insert("XDG_CONFIG_HOME", configHome);
-    cli.setProcessEnvironment(environment);
-    cli.start(TARVIN_CLI, arguments);
-    cli.waitForFinished(90000);
-    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1, cli.readAllStandardOutput().toStdString(),
-            cli.readAllStandardError().toStdString()};
-}
-
-CliRun Publish(const QStringList& arguments, const QString& configHome = {})
-{
-    return RunCli(QStringList{"publish"} + arguments, configHome);
-}
-
-class PublishCli : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(server_.Started());
-        pf_ = folder_.path().toStdString() + "/";
-        for (const char* sub : {"Upload/images", "Upload/backgrounds", "TarvinFiles"})
-            fs::create_directories(pf_ + sub);
-        Write(pf_ + "Upload/images/photo.jpg", std::string("\xFF\xD8jpeg\0\r\n bytes", 15));
-        Write(pf_ + "Upload/backgrounds/sky.gif", "GIF89a sky");
-
-        TPagelette page;
-        BuildDefaultPage(page);
-        page.Page().Items(0).PagePropertiesBlock().Background = "sky.gif";
-        page.Page().Items(1).ImageBlock().FileName = "photo.jpg";
-        ASSERT_TRUE(WriteDocument(pf_ + "TarvinFiles/My Page.tvd", page).Ok());
-        LineList lines;
-        PageBuildOptions options;
-        BuildPageHtml(page, lines, options);
-        Write(pf_ + "Upload/MyPage.html", lines.Text());
-    }
-
-    QStringList Server(const char* passwordVariable = "TARVIN_TEST_PASSWORD") const
-    {
-        return {"--program-folder", QString::fromStdString(pf_), "--host", "127.0.0.1", "--port",
-                QString::number(server_.Port()), "--user", PyFtpServer::User, "--password-env", passwordVariable,
-                "--timeout", "60"};
-    }
-
-    QString Document() const { return QString::fromStdString(pf_ + "TarvinFiles/My Page.tvd"); }
-
-    PyFtpServer server_;
-    QTemporaryDir folder_;
-    std::string pf_;
-};
 
 TEST_F(PublishCli, SendsThePageAndItsPicturesByteForByte)
 {

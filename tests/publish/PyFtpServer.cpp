@@ -46,7 +46,7 @@ FTPServer(("127.0.0.1", int(port)), Handler).serve_forever()
 
 PyFtpServer::PyFtpServer(const PyFtpOptions& options)
 {
-    port_ = FreeLoopbackPort();
+    port_ = options.port != 0 ? options.port : FreeLoopbackPort();
     QStringList refused;
     if (options.passiveOnly)
         refused << "PORT" << "EPRT";

@@ -15,6 +15,7 @@ struct PyFtpOptions {
     std::string masquerade;    // the address PASV replies name instead of the server's
     std::string certFile{};    // FTP over TLS with this certificate and key
     bool tlsRequired = false;  // refuse the login and data connections in clear text
+    int port = 0;              // a free one when 0
 };
 
 class PyFtpServer {

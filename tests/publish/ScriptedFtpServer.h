@@ -37,7 +37,8 @@ public:
     // empty reply is silence. EPSV and PASV without one open a passive port;
     // SIZE and DELE without one answer from the files stored.
     std::map<std::string, QByteArray> replies{
-        {"USER", "331 password please\r\n"}, {"PASS", "230 welcome\r\n"}, {"QUIT", "221 bye\r\n"}};
+        {"USER", "331 password please\r\n"}, {"PASS", "230 welcome\r\n"}, {"QUIT", "221 bye\r\n"},
+        {"PWD", "257 \"/\" is the current folder.\r\n"}};
     // Raw reply per whole command line, before anything else.
     std::map<std::string, QByteArray> lineReplies;
     // When set, CWD and MKD work on these folders (paths from the root, no

@@ -24,6 +24,8 @@ struct SessionCase {
     std::vector<std::string> folderCommands;  // after login, up to TYPE or the end
     int questions;
     std::vector<std::string> messages;
+    std::string note{};  // of a session that completed
+    bool tls = false;
 };
 
 class SessionScriptTest : public ::testing::TestWithParam<SessionCase> {
@@ -65,12 +67,19 @@ TEST_P(SessionScriptTest, FoldersAndRefusals)
 {
     GetParam().script(server);
     profile.HostDirName = GetParam().folder;
+    profile.Tls = GetParam().tls;
     session.Send(profile);
     ASSERT_TRUE(RunUntil([&] { return prompts.idleCount > 0; })) << "session did not end";
     RunFor(100);  // anything said after the end would show up now
     EXPECT_EQ(FolderCommands(), GetParam().folderCommands);
     EXPECT_EQ(prompts.questions, std::vector<std::string>(GetParam().questions, CreateQuestion));
     EXPECT_EQ(prompts.messages, GetParam().messages);
+    if (!GetParam().note.empty()) {
+        EXPECT_EQ(prompts.notes, std::vector<std::string>{GetParam().note});
+    }
+    if (GetParam().tls) {
+        EXPECT_EQ(server.Count("USER") + server.Count("PASS"), 0);  // never in clear text
+    }
     EXPECT_EQ(prompts.idleCount, 1);
     EXPECT_FALSE(ftp.ControlOpen());
 }
@@ -106,6 +115,20 @@ INSTANTIATE_TEST_SUITE_P(
                         s.replies["MKD"] = "257 made\r\n";
                     },
                     {"CWD site", "MKD site", "CWD site"}, 1, {"Error 550 No."}},
+        SessionCase{"SizeDiffersFromWhatWasSent", "", [](ScriptedFtpServer& s) { s.replies["SIZE"] = "213 5\r\n"; }, {}, 0,
+                    {"Error Size check failed for index.html: the server holds 5 bytes, but 15 were sent."}},
+        SessionCase{"SizeUnreadable", "", [](ScriptedFtpServer& s) { s.replies["SIZE"] = "213 many\r\n"; }, {}, 0,
+                    {"Transfer Completed."}, "The server cannot tell file sizes, so the files sent could not be verified."},
+        SessionCase{"ServerWithoutSize", "", [](ScriptedFtpServer& s) { s.replies["SIZE"] = "500 Unknown command.\r\n"; },
+                    {}, 0, {"Transfer Completed."},
+                    "The server cannot tell file sizes, so the files sent could not be verified."},
+        SessionCase{"SizeVerified", "", [](ScriptedFtpServer&) {}, {}, 0, {"Transfer Completed."},
+                    "The file was verified: the server holds it with the size sent."},
+        SessionCase{"ServerWithoutTls", "", [](ScriptedFtpServer& s) { s.replies["AUTH"] = "502 Not implemented.\r\n"; },
+                    {}, 0,
+                    {"Error 502 Not implemented. (the server does not offer FTP over TLS, and the upload does not go on "
+                     "in clear text)"},
+                    "", true},
         SessionCase{"ServerThatClosesWithoutAnsweringQuit", "",
                     [](ScriptedFtpServer& s) {
                         s.replies["PASS"] = "530 \x1B[2JLogin incorrect.\r\n";
