@@ -2,8 +2,11 @@
 # Uploads one 50 MB picture to FTP servers on 127.0.0.1, with tarvin-cli
 # publish and with curl -T, in active and in passive mode, and prints the
 # times and the ratio tarvin/curl for each mode. The servers: pyftpdlib, and
-# vsftpd when it is installed (the benchmark starts its own copy on a free
-# port; the tests do not need it). Run by hand:
+# vsftpd when it is installed, in clear text and over TLS (the benchmark
+# starts its own copies on free ports; the tests do not need it). curl 7.88
+# and pyftpdlib do not agree over TLS (curl opens the data connection's TLS
+# before STOR, which pyftpdlib drops), so TLS is timed against vsftpd only.
+# Run by hand:
 #   bench/publish_bench.sh [path/to/tarvin-cli] [runs, default 3]
 set -euo pipefail
 
@@ -56,13 +59,21 @@ wait_for_port() {
 }
 milliseconds() { echo $(( $(date +%s%N) / 1000000 )); }
 
-# bench_server NAME PORT USER ROOT: ROOT holds writable, empty folders named
-# tarvin-active-N, curl-active-N, tarvin-passive-N and curl-passive-N per run.
+# bench_server NAME PORT USER ROOT [tls]: ROOT holds writable, empty folders
+# named tarvin-active-N, curl-active-N, tarvin-passive-N and curl-passive-N per
+# run. With tls both clients use FTP over TLS and trust $work/cert.pem.
 bench_server() {
-    local name=$1 port=$2 user=$3 root=$4
+    local name=$1 port=$2 user=$3 root=$4 tls=${5:-}
+    local tarvin_tls=() curl_tls=() modes=(active passive)
+    if [ -n "$tls" ]; then
+        tarvin_tls=(--tls --ca-file "$work/cert.pem")
+        curl_tls=(--ssl-reqd --cacert "$work/cert.pem")
+        name="$name over TLS"
+        modes=(passive)  # curl 7.88's active mode over TLS fails here (inet_ntop, errno 97)
+    fi
     printf 'machine 127.0.0.1 login %s password %s\n' "$user" "$BENCH_FTP_PASSWORD" > "$work/netrc"
     printf 'upload of %d MB to %s on 127.0.0.1, %d runs (every copy checked byte for byte)\n' "$size_mb" "$name" "$runs"
-    for mode in active passive; do
+    for mode in "${modes[@]}"; do
         local curl_mode=(-P 127.0.0.1)
         [ "$mode" = passive ] && curl_mode=(--ftp-pasv)
         local ratios=() times=()
@@ -71,10 +82,10 @@ bench_server() {
             start=$(milliseconds)
             "$cli" publish "$program/TarvinFiles/bench.tvd" --program-folder "$program" --host 127.0.0.1 \
                 --port "$port" --user "$user" --password-env BENCH_FTP_PASSWORD --dir "tarvin-$mode-$run" \
-                "--$mode" > "$work/cli.log" 2>&1 || { cat "$work/cli.log" >&2; return 1; }
+                "--$mode" "${tarvin_tls[@]}" > "$work/cli.log" 2>&1 || { cat "$work/cli.log" >&2; return 1; }
             tarvin_ms=$(( $(milliseconds) - start ))
             start=$(milliseconds)
-            curl -s -S --netrc-file "$work/netrc" "${curl_mode[@]}" -T "$picture" \
+            curl -s -S --netrc-file "$work/netrc" "${curl_mode[@]}" "${curl_tls[@]}" -T "$picture" \
                 "ftp://127.0.0.1:$port/curl-$mode-$run/big.jpg"
             curl_ms=$(( $(milliseconds) - start ))
             cmp "$picture" "$root/tarvin-$mode-$run/big.jpg"
@@ -107,6 +118,27 @@ make_folders() {
 
 export BENCH_FTP_PASSWORD=bench
 
+# A self-signed certificate for 127.0.0.1 (Debian's python3-cryptography), with its key.
+/usr/bin/python3 - "$work/cert.pem" <<'PY'
+import datetime, sys
+from ipaddress import ip_address
+from cryptography import x509
+from cryptography.x509.oid import NameOID
+from cryptography.hazmat.primitives import hashes, serialization
+from cryptography.hazmat.primitives.asymmetric import ec
+key = ec.generate_private_key(ec.SECP256R1())
+name = x509.Name([x509.NameAttribute(NameOID.COMMON_NAME, "127.0.0.1")])
+now = datetime.datetime.utcnow()
+cert = (x509.CertificateBuilder().subject_name(name).issuer_name(name).public_key(key.public_key())
+        .serial_number(x509.random_serial_number()).not_valid_before(now - datetime.timedelta(days=1))
+        .not_valid_after(now + datetime.timedelta(days=1))
+        .add_extension(x509.BasicConstraints(ca=True, path_length=None), critical=True)
+        .add_extension(x509.SubjectAlternativeName([x509.IPAddress(ip_address("127.0.0.1"))]), critical=False)
+        .sign(key, hashes.SHA256()))
+open(sys.argv[1], "wb").write(cert.public_bytes(serialization.Encoding.PEM) + key.private_bytes(
+    serialization.Encoding.PEM, serialization.PrivateFormat.PKCS8, serialization.NoEncryption()))
+PY
+
 # pyftpdlib
 root="$work/pyftpdlib"
 make_folders "$root"
@@ -117,6 +149,7 @@ server_pid=$!
 wait_for_port "$port"
 bench_server pyftpdlib "$port" bench "$root"
 stop_server
+
 
 # vsftpd, anonymous uploads into folders owned by its "ftp" user
 if [ -x /usr/sbin/vsftpd ] && id ftp > /dev/null 2>&1 && [ "$(id -u)" -eq 0 ]; then
@@ -149,6 +182,24 @@ CONF
     server_pid=$!
     wait_for_port "$port"
     bench_server vsftpd "$port" anonymous "$root"
+    stop_server
+
+    # The same over TLS, with vsftpd's default demand that data connections reuse the TLS session.
+    port=$(free_port)
+    sed "s/^listen_port=.*/listen_port=$port/" "$work/vsftpd.conf" > "$work/vsftpd-tls.conf"
+    cat >> "$work/vsftpd-tls.conf" <<CONF
+ssl_enable=YES
+allow_anon_ssl=YES
+force_anon_logins_ssl=YES
+force_anon_data_ssl=YES
+require_ssl_reuse=YES
+rsa_cert_file=$work/cert.pem
+rsa_private_key_file=$work/cert.pem
+CONF
+    /usr/sbin/vsftpd "$work/vsftpd-tls.conf" > "$work/vsftpd-tls.out" 2>&1 &
+    server_pid=$!
+    wait_for_port "$port"
+    bench_server vsftpd "$port" anonymous "$root" tls
     stop_server
 else
     echo "vsftpd: not installed (apt-get install vsftpd), or not running as root; skipped"
