@@ -11,8 +11,6 @@
 #include "publish/UploadSession.h"
 #include "publish/VisibleText.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <filesystem>
 #include <memory>
@@ -92,9 +90,7 @@ int Publish(CommandContext& context)
         return 1;
     }
 
-    std::unique_ptr<QCoreApplication> app;
-    if (!QCoreApplication::instance())
-        app = std::make_unique<QCoreApplication>(context.argc, context.argv);
+    const auto application = EventLoopApplication(context);
     publish::TFtpClient ftp;
     CliPrompts prompts(context, ftp, options, profileName);
     publish::UploadSession session(ftp, prompts);

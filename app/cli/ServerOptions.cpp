@@ -3,8 +3,6 @@
 #include "document/TextUtil.h"
 #include "publish/VisibleText.h"
 
-#include <QCoreApplication>
-
 #include <cstdlib>
 #include <filesystem>
 #include <ostream>
@@ -197,6 +195,13 @@ void TraceTo(CommandContext& context, publish::TFtpClient& ftp)
     ftp.OnDisplay = [&context](const std::string& line) {
         context.err << (line.rfind("> PASS ", 0) == 0 ? std::string("> PASS ****") : line) << "\n";
     };
+}
+
+std::unique_ptr<QCoreApplication> EventLoopApplication(CommandContext& context)
+{
+    if (QCoreApplication::instance())
+        return nullptr;
+    return std::make_unique<QCoreApplication>(context.argc, context.argv);
 }
 
 void RunUntilEnded(const CliPrompts& prompts)

@@ -9,8 +9,10 @@
 #include "publish/ProfileStore.h"
 #include "publish/UploadPrompts.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -64,6 +66,9 @@ private:
 
 // Prints the FTP conversation on the error stream, the password hidden.
 void TraceTo(CommandContext& context, publish::TFtpClient& ftp);
+
+// The application object the sockets' event loop needs, unless one exists.
+std::unique_ptr<QCoreApplication> EventLoopApplication(CommandContext& context);
 
 // Runs the Qt event loop until the prompts say the work has ended.
 void RunUntilEnded(const CliPrompts& prompts);

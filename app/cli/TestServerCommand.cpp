@@ -4,9 +4,6 @@
 #include "app/cli/ServerOptions.h"
 
 #include "publish/ConnectionTest.h"
-#include "publish/VisibleText.h"
-
-#include <QCoreApplication>
 
 #include <memory>
 #include <ostream>
@@ -38,9 +35,7 @@ int TestServer(CommandContext& context)
     std::optional<std::string> profileName;
     const publish::ServerProfile profile = ChosenProfile(options, profileName);
 
-    std::unique_ptr<QCoreApplication> app;
-    if (!QCoreApplication::instance())
-        app = std::make_unique<QCoreApplication>(context.argc, context.argv);
+    const auto application = EventLoopApplication(context);
     publish::TFtpClient ftp;
     CliPrompts prompts(context, ftp, options, profileName);
     publish::ConnectionTest test(ftp, prompts);

@@ -2,6 +2,7 @@
 // Running tarvin-cli in tests, and a program folder with a saved page that
 // uses a picture and a background, ready to publish.
 
+#include "FileContents.h"
 #include "PyFtpServer.h"
 
 #include "document/DefaultPage.h"
@@ -19,12 +20,6 @@
 namespace tarvin::publish::test {
 
 namespace fs = std::filesystem;
-
-inline std::string Contents(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 inline void Write(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 

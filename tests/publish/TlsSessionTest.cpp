@@ -2,6 +2,7 @@
 // connections: which certificates verify, what the user is asked about the
 // others, and that nothing of the login goes out before the answer.
 #include "EventLoop.h"
+#include "FileContents.h"
 #include "PyFtpServer.h"
 #include "RecordingPrompts.h"
 #include "TestCertificates.h"
@@ -13,18 +14,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 namespace tarvin::publish::test {
 namespace {
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 class TlsSessionTest : public ::testing::Test {
 protected:
@@ -122,7 +114,7 @@ TEST_F(TlsSessionTest, AVerifiedCertificateAsksNothingAndEveryConnectionIsEncryp
         SendTo(CertKind::Good);
         EXPECT_TRUE(prompts.certificates.empty());
         EXPECT_EQ(prompts.messages, std::vector<std::string>{"Transfer Completed."});
-        EXPECT_TRUE(ReadFile(server->Root() + "page.html") == page);
+        EXPECT_TRUE(Contents(server->Root() + "page.html") == page);
         // The server refuses PASV, EPSV and PORT until PROT P, and USER until TLS is up.
         EXPECT_TRUE(Traced("> PROT P"));
         EXPECT_TRUE(Traced("! TLS on the data connection: TLSv1."));

@@ -1,5 +1,6 @@
 // Whole upload sessions against Debian's pyftpdlib on loopback.
 #include "EventLoop.h"
+#include "FileContents.h"
 #include "PyFtpServer.h"
 #include "RecordingPrompts.h"
 
@@ -11,18 +12,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace tarvin::publish::test {
 namespace {
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 class UploadSessionTest : public ::testing::Test {
 protected:
@@ -78,10 +70,10 @@ TEST_F(UploadSessionTest, APageWithItsPicturesArrivesByteForByte)
     EXPECT_EQ(prompts.messages, (std::vector<std::string>{"Transfer Completed."}));
     EXPECT_EQ(prompts.notes,
               (std::vector<std::string>{"All 4 files were verified: the server holds each with the size sent."}));
-    EXPECT_TRUE(ReadFile(Remote("site/bg.gif")) == background);
-    EXPECT_TRUE(ReadFile(Remote("site/a.gif")) == first);
-    EXPECT_TRUE(ReadFile(Remote("site/b.jpg")) == second);
-    EXPECT_TRUE(ReadFile(Remote("site/MyPage.html")) == html);
+    EXPECT_TRUE(Contents(Remote("site/bg.gif")) == background);
+    EXPECT_TRUE(Contents(Remote("site/a.gif")) == first);
+    EXPECT_TRUE(Contents(Remote("site/b.jpg")) == second);
+    EXPECT_TRUE(Contents(Remote("site/MyPage.html")) == html);
     EXPECT_EQ(prompts.labels.front(), "Connecting to 127.0.0.1...");
     EXPECT_NE(std::find(prompts.labels.begin(), prompts.labels.end(), "Transferring... 70001 bytes"),
               prompts.labels.end());
@@ -100,7 +92,7 @@ TEST_F(UploadSessionTest, AMissingFolderIsCreatedOnYesAndNothingIsSentOnNo)
     prompts.answerYes = true;
     SendAndWait();
     EXPECT_EQ(prompts.messages, (std::vector<std::string>{"Transfer Completed."}));
-    EXPECT_TRUE(ReadFile(Remote("fresh/index.html")) == page);
+    EXPECT_TRUE(Contents(Remote("fresh/index.html")) == page);
 }
 
 TEST_F(UploadSessionTest, FailuresEndWithTheirMessageAndLeaveTheSessionIdle)
@@ -128,8 +120,8 @@ TEST_F(UploadSessionTest, EmptyAndLargeFilesArriveWhole)
     SendAndWait(120000);
     EXPECT_EQ(prompts.messages, (std::vector<std::string>{"Transfer Completed."}));
     EXPECT_TRUE(std::filesystem::exists(Remote("empty.txt")));
-    EXPECT_TRUE(ReadFile(Remote("empty.txt")).empty());
-    EXPECT_TRUE(ReadFile(Remote("large.bin")) == large);
+    EXPECT_TRUE(Contents(Remote("empty.txt")).empty());
+    EXPECT_TRUE(Contents(Remote("large.bin")) == large);
 }
 
 struct ModeCase {
@@ -162,7 +154,7 @@ TEST_P(DataConnectionModes, AgainstRealServerSetups)
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].rfind(GetParam().outcome, 0), 0u) << prompts.messages[0];
     if (GetParam().outcome == "Transfer Completed.") {
-        EXPECT_EQ(ReadFile(server.Root() + "page.html"), std::string(100000, 'p'));
+        EXPECT_EQ(Contents(server.Root() + "page.html"), std::string(100000, 'p'));
     }
     if (!GetParam().server.masquerade.empty()) {
         EXPECT_NE(std::find(trace.begin(), trace.end(),
