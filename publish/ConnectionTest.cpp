@@ -237,6 +237,8 @@ std::string ConnectionTest::ConnectAdvice(int error) const
     if (error == 10061)
         return host + " answers, but not on port " + VisibleText(profile_.Port)
                + ". Check the port: FTP uses 21 unless your provider says otherwise.";
+    if (error == wsaeTimedOut && profile_.Port == "990")
+        return "Port 990 is for implicit FTPS, which this program does not use: choose port 21 and FTP over TLS.";
     if (error == wsaeTimedOut)
         return host + " did not answer in time. Check the address and the port, and whether a firewall blocks FTP.";
     if (error == 10051 || error == 10065)

@@ -28,8 +28,8 @@ void TFtpClient::AuthReply()
 
 void TFtpClient::ControlHandshakeDone()
 {
-    if (requestDone_ && !sequenceActive_)
-        return;
+    if (!sequenceActive_)
+        return;  // a QUIT took over meanwhile
     if (!controlTls_.Failure().empty()) {
         Fail(500, "500 TLS handshake failed: " + controlTls_.Failure());
         requestError_ = 500;
@@ -60,7 +60,7 @@ bool TFtpClient::CertificateAccepted(std::string& how)
     if (OnUntrustedCertificate) {
         idle_.Stop();  // the user may take their time
         trust = OnUntrustedCertificate(report);
-        if (!connected_ || (requestDone_ && !sequenceActive_))
+        if (!connected_ || !sequenceActive_)
             return false;  // the connection ended meanwhile, and with it the request
         idle_.Start(IdleTimeout);
     }
@@ -83,8 +83,8 @@ void TFtpClient::StartDataTls()
 
 void TFtpClient::DataHandshakeDone()
 {
-    if (requestDone_ && !sequenceActive_)
-        return;
+    if (!sequenceActive_)
+        return;  // the transfer has ended, or a QUIT took over
     if (!dataTls_.Failure().empty()) {
         EndRequest(425, "425 TLS failed on the data connection: " + dataTls_.Failure());
         return;
