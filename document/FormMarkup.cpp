@@ -1,6 +1,5 @@
 #include "document/FormMarkup.h"
 
-#include "document/MakerAddresses.h"
 #include "document/TextEncoding.h"
 #include "document/TextUtil.h"
 
@@ -12,6 +11,7 @@ namespace tarvin {
 namespace {
 
 // The form's fixed texts, used verbatim.
+constexpr std::string_view FormStart = "<FORM ACTION=\"%s\" METHOD=\"POST\">\r\n";
 constexpr std::string_view HiddenFieldTemplate = "<INPUT TYPE=\"HIDDEN\" NAME=\"%s\" VALUE=\"%s\">\r\n";
 constexpr std::string_view TableStart = "<TABLE CELLPADDING=2 WIDTH=100%";
 constexpr std::string_view TableEnd = "</TABLE></FORM>";
@@ -35,35 +35,14 @@ constexpr std::string_view DropDown = "<SELECT NAME=\"%s\">%s</SELECT>";
 constexpr std::string_view FixedOptions = "<OPTION VALUE=\"\">Select\r\n<OPTION VALUE=\"\">----------\r\n";
 constexpr std::string_view Option = "<OPTION VALUE=\"%s\">%s";
 
-// Splits at the first occurrence of separator: (before, after). Without one,
-// the text counts as all "after", as the choice and option lines want it.
-std::pair<std::string_view, std::string_view> SplitAt(std::string_view text, char separator)
-{
-    const auto pos = text.find(separator);
-    if (pos == std::string_view::npos)
-        return {std::string_view(), text};
-    return {text.substr(0, pos), text.substr(pos + 1)};
-}
-
-// The text after "name=" of the first line whose name matches in any letter case.
-std::string_view SettingValue(const StringLines& lines, std::string_view name)
-{
-    for (const std::string& line : lines) {
-        const auto eq = line.find('=');
-        if (eq != std::string::npos && SameText(std::string_view(line).substr(0, eq), name))
-            return std::string_view(line).substr(eq + 1);
-    }
-    return {};
-}
-
 std::string ChoiceInputs(const TFormElement& element)
 {
     std::string inputs(CRLF);
     for (const std::string& line : element.Strings) {
         if (line.find('|') == std::string::npos)
             continue;
-        const auto [value, rest] = SplitAt(line, '|');
-        const auto [caption, flag] = SplitAt(rest, '|');
+        const auto [value, rest] = SplitAtBar(line);
+        const auto [caption, flag] = SplitAtBar(rest);
         const std::string_view checked = LowerCase(flag) == "yes" ? CheckedMark : std::string_view();
         // Radio buttons of one field share a name; every check box has its own.
         const std::string name = element.FieldKind == TFieldKind::fkRadio
@@ -80,7 +59,7 @@ std::string DropDownInput(const TFormElement& element)
     std::string options(CRLF);
     options += FixedOptions;
     for (const std::string& line : element.Strings) {
-        const auto [value, caption] = SplitAt(line, '|');
+        const auto [value, caption] = SplitAtBar(line);
         options += FillTemplate(Option, {HtmlAttribute(value), DocumentTextToUtf8(caption)});
         options += CRLF;
     }
@@ -93,10 +72,10 @@ std::string ElementInput(const TFormElement& element)
     switch (element.FieldKind) {
     case TFieldKind::fkText:
         return FillTemplate(TextBox, {HtmlAttribute(HtmlFieldName(element)), HtmlAttribute(element.Value),
-                                      HtmlAttribute(SettingValue(settings, "Size"))});
+                                      HtmlAttribute(FieldSetting(settings, "Size"))});
     case TFieldKind::fkTextArea:
-        return FillTemplate(TextArea, {HtmlAttribute(SettingValue(settings, "Cols")),
-                                       HtmlAttribute(SettingValue(settings, "Rows")),
+        return FillTemplate(TextArea, {HtmlAttribute(FieldSetting(settings, "Cols")),
+                                       HtmlAttribute(FieldSetting(settings, "Rows")),
                                        HtmlAttribute(HtmlFieldName(element))});
     case TFieldKind::fkRadio:
     case TFieldKind::fkCheckBox:
@@ -170,7 +149,8 @@ std::string GetFormHtml(const TPagelette& page)
         ? FillTemplate(FooterRow, {FillTemplate(MailLink, {HtmlAttribute(page.Email), DocumentTextToUtf8(page.Email)})})
         : std::string();
 
-    std::string form = "<FORM ACTION=\"" + std::string(maker::FormMailEndpoint) + "\" METHOD=\"POST\">\r\n";
+    const std::string_view handler = page.FormHandler.empty() ? DefaultFormHandler : page.FormHandler;
+    std::string form = FillTemplate(FormStart, {HtmlAttribute(handler)});
     form += HiddenFields(page);
     form += TableStart;
     form += border;

@@ -10,6 +10,9 @@
 
 namespace tarvin {
 
+// The form-mail script on the page's own site, where hosts that offer one put
+// it; a page may name another address (TPagelette::FormHandler).
+inline constexpr std::string_view DefaultFormHandler = "/cgi-bin/FormMail.pl";
 
 // Blanks become underscores, then lower case ("First Name" gives "first_name").
 std::string HtmlFieldName(const TFormElement& element);

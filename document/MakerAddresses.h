@@ -5,6 +5,5 @@ namespace tarvin::maker {
 
 inline constexpr const char* WebSite = "http://www.ostrel.example/";
 inline constexpr const char* SupportEmail = "support@ostrel.example";
-inline constexpr const char* FormMailEndpoint = "http://forms.ostrel.example/cgi-bin/FormMail.pl";
 
 } // namespace tarvin::maker

@@ -138,6 +138,7 @@ void TPagelette::ClearForm(bool alsoPage)
     Email.clear();
     Redirect.clear();
     Subject.clear();
+    FormHandler.clear();
 }
 
 const PropertyList& TPagelette::PublishedProperties() const
@@ -160,6 +161,9 @@ const PropertyList& TPagelette::PublishedProperties() const
         String<C>("Email", &C::Email),
         String<C>("Redirect", &C::Redirect),
         String<C>("Subject", &C::Subject),
+        // Added last and, like every string, written only when not empty, so
+        // pages that post to the default handler keep their bytes.
+        String<C>("FormHandler", &C::FormHandler),
     });
     return list;
 }

@@ -163,6 +163,8 @@ public:
     std::string Email;
     std::string Redirect;
     std::string Subject;
+    // Where the form posts; empty for DefaultFormHandler on the page's own site.
+    std::string FormHandler;
 
     // Empties the form and resets its options; with alsoPage, empties the page first.
     void ClearForm(bool alsoPage);

@@ -1,5 +1,7 @@
 #include "document/WebForm.h"
 
+#include "document/TextUtil.h"
+
 namespace tarvin {
 
 using namespace published;
@@ -27,6 +29,44 @@ const PropertyList& TFormElement::PublishedProperties() const
         String<C>("Value", &C::Value),
     };
     return list;
+}
+
+std::pair<std::string_view, std::string_view> SplitAtBar(std::string_view line)
+{
+    const auto bar = line.find('|');
+    if (bar == std::string_view::npos)
+        return {std::string_view(), line};
+    return {line.substr(0, bar), line.substr(bar + 1)};
+}
+
+namespace {
+
+StringLines::const_iterator FindSetting(const StringLines& lines, std::string_view name)
+{
+    for (auto line = lines.begin(); line != lines.end(); ++line) {
+        const auto eq = line->find('=');
+        if (eq != std::string::npos && SameText(std::string_view(*line).substr(0, eq), name))
+            return line;
+    }
+    return lines.end();
+}
+
+} // namespace
+
+std::string_view FieldSetting(const StringLines& lines, std::string_view name)
+{
+    const auto line = FindSetting(lines, name);
+    return line == lines.end() ? std::string_view() : std::string_view(*line).substr(line->find('=') + 1);
+}
+
+void SetFieldSetting(StringLines& lines, std::string_view name, std::string_view value)
+{
+    std::string setting = std::string(name) + "=" + std::string(value);
+    const auto line = FindSetting(lines, name);
+    if (line == lines.end())
+        lines.push_back(std::move(setting));
+    else
+        lines[static_cast<std::size_t>(line - lines.begin())] = std::move(setting);
 }
 
 } // namespace tarvin

@@ -4,6 +4,8 @@
 #include "document/Collection.h"
 
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace tarvin {
 
@@ -25,5 +27,15 @@ public:
 };
 
 class TWebForm : public Collection<TFormElement> {};
+
+// A field's lines split at their first bar: (head, tail). Without a bar the
+// head is empty and the tail is the whole line.
+std::pair<std::string_view, std::string_view> SplitAtBar(std::string_view line);
+
+// The text after "name=" of the first line whose name matches in any letter
+// case ("Size=30", "Cols=40"); empty when there is none.
+std::string_view FieldSetting(const StringLines& lines, std::string_view name);
+// Puts "name=value" in place of the first line of that name, or appends it.
+void SetFieldSetting(StringLines& lines, std::string_view name, std::string_view value);
 
 } // namespace tarvin

@@ -1,7 +1,6 @@
 #include "document/FormMarkup.h"
 #include "document/TextUtil.h"
 
-#include "document/MakerAddresses.h"
 
 #include <gtest/gtest.h>
 
@@ -90,8 +89,8 @@ std::string Hidden(const std::string& name, const std::string& value)
     return "<INPUT TYPE=\"HIDDEN\" NAME=\"" + name + "\" VALUE=\"" + value + "\">\r\n";
 }
 
-const std::string FormStart =
-    "<FORM ACTION=\"" + std::string(maker::FormMailEndpoint) + "\" METHOD=\"POST\">\r\n";
+// The form-mail script on the page's own site unless the page names another.
+const std::string FormStart = "<FORM ACTION=\"/cgi-bin/FormMail.pl\" METHOD=\"POST\">\r\n";
 const std::string SubmitRow =
     "<TR><TD COLSPAN=2><INPUT TYPE=\"SUBMIT\">&nbsp;&nbsp;<INPUT TYPE=\"RESET\"></TD></TR>";
 
@@ -149,6 +148,16 @@ TEST(FormMarkup, UserTextsInAttributesAreEscapedAndOthersConverted)
     EXPECT_NE(html.find(Hidden("subject", "&quot;Hello&quot; &amp; bye")), std::string::npos);
     EXPECT_NE(html.find("<a href=\"mailto:me@example.com&quot;&gt;&lt;script&gt;\">me@example.com\"><script></a>."),
               std::string::npos);
+}
+
+TEST(FormMarkup, PostsToTheHandlerThePageNames)
+{
+    TPagelette page;
+    page.FormHandler = "https://mail.example.net/cgi-bin/send.cgi?to=\"me\"&a=1";
+    EXPECT_EQ(GetFormHtml(page).rfind("<FORM ACTION=\"https://mail.example.net/cgi-bin/send.cgi?to=&quot;me&quot;&amp;a=1\" "
+                                      "METHOD=\"POST\">\r\n<INPUT TYPE=\"HIDDEN\" NAME=\"recipient\"",
+                                      0),
+              0u);
 }
 
 TEST(FormMarkup, ReportWordsJoinWithoutALeadingComma)

@@ -49,6 +49,11 @@ TEST(JsonForm, ExportThenImportGivesTheSameBytes)
     field.Strings = {"a|b", "\xFF\xFE", ""};
     const auto bytes = WriteComponentStream(page);
     EXPECT_EQ(RoundTrip(bytes), bytes);
+
+    page.FormHandler = "https://example.net/cgi-bin/FormMail.pl";
+    const auto withHandler = WriteComponentStream(page);
+    EXPECT_EQ(RoundTrip(withHandler), withHandler);
+    EXPECT_EQ(ComponentToJson(page)["properties"]["FormHandler"], page.FormHandler);
 }
 
 TEST(JsonForm, LaidOutAsTheJsonLibraryDumpsIt)

@@ -59,7 +59,7 @@ TEST(PageModel, ClearFormResetsOptionsAndOptionallyThePage)
     page.WebForm().Add().Name = "Name";
     page.AlphaSort = page.BlankFields = page.Border = page.BrowserUsed = page.EmailAddress = true;
     page.EmailSubject = page.EnvReport = page.FormFooter = page.HostName = true;
-    page.Color = page.FormTitle = page.Email = page.Redirect = page.Subject = "x";
+    page.Color = page.FormTitle = page.Email = page.Redirect = page.Subject = page.FormHandler = "x";
 
     page.ClearForm(false);
     EXPECT_EQ(page.Page().Count(), 4);
@@ -67,7 +67,7 @@ TEST(PageModel, ClearFormResetsOptionsAndOptionallyThePage)
     EXPECT_FALSE(page.AlphaSort || page.BlankFields || page.Border || page.BrowserUsed || page.EmailAddress ||
                  page.EmailSubject || page.EnvReport || page.FormFooter || page.HostName);
     EXPECT_TRUE(page.Color.empty() && page.FormTitle.empty() && page.Email.empty() && page.Redirect.empty() &&
-                page.Subject.empty());
+                page.Subject.empty() && page.FormHandler.empty());
 
     page.ClearForm(true);
     EXPECT_EQ(page.Page().Count(), 0);

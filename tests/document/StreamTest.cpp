@@ -156,6 +156,22 @@ TEST(Stream, WritesFormElementsAndRoundTripsAFullPage)
     EXPECT_EQ(back->WebForm().Items(0).Strings.size(), 2u);
 }
 
+TEST(Stream, FormHandlerIsWrittenLastAndOnlyWhenSet)
+{
+    TPagelette page;
+    page.Subject = "Hi";
+    const auto without = WriteComponentStream(page);
+    EXPECT_EQ(without.find("FormHandler"), std::string::npos);
+
+    page.FormHandler = "/cgi-bin/mail.cgi";
+    const auto with = WriteComponentStream(page);
+    // Older files are the same stream less the record before the two ends.
+    const std::string record = StreamBytes().Str("FormHandler", "/cgi-bin/mail.cgi").Bytes();
+    EXPECT_EQ(with, without.substr(0, without.size() - 2) + record + without.substr(without.size() - 2));
+    EXPECT_EQ(Read(with)->FormHandler, "/cgi-bin/mail.cgi");
+    EXPECT_EQ(Read(without)->FormHandler, "");
+}
+
 TEST(Stream, ReaderAcceptsWhatOtherWritersProduce)
 {
     StreamBytes b;
