@@ -99,28 +99,6 @@ Drawing BlockDrawing(TBlockType type)
     return [](QPainter&) {};
 }
 
-Drawing FieldDrawing(TFieldKind kind)
-{
-    switch (kind) {
-    case TFieldKind::fkText:
-        return [](QPainter& p) { p.setPen(kInk); p.setBrush(Qt::white); p.drawRect(1, 5, 14, 6); p.drawLine(4, 6, 4, 10); };
-    case TFieldKind::fkTextArea:
-        return [](QPainter& p) { p.setPen(kInk); p.setBrush(Qt::white); p.drawRect(1, 2, 14, 12); TextLines(p, 5, 3, 3, 12); };
-    case TFieldKind::fkRadio:
-        return [](QPainter& p) { p.setPen(kInk); p.setBrush(Qt::white); p.drawEllipse(QPoint(8, 8), 6, 6); p.setBrush(kInk); p.drawEllipse(QPoint(8, 8), 2, 2); };
-    case TFieldKind::fkCheckBox:
-        return [](QPainter& p) { p.setPen(kInk); p.setBrush(Qt::white); p.drawRect(2, 2, 12, 12); p.setPen(QPen(kBlue, 2)); p.drawPolyline(QPolygon({QPoint(4, 8), QPoint(7, 11), QPoint(12, 4)})); };
-    case TFieldKind::fkDropDown:
-        return [](QPainter& p) {
-            p.setPen(kInk); p.setBrush(Qt::white); p.drawRect(1, 4, 14, 8);
-            p.setBrush(kInk); p.drawPolygon(QPolygon({QPoint(10, 7), QPoint(14, 7), QPoint(12, 10)}));
-        };
-    case TFieldKind::fkButton:
-        return [](QPainter& p) { p.setPen(kInk); p.setBrush(QColor(220, 220, 220)); p.drawRoundedRect(1, 4, 14, 8, 2, 2); };
-    }
-    return [](QPainter&) {};
-}
-
 Drawing BinDrawing(BinPicture picture)
 {
     return [picture](QPainter& p) {
@@ -233,7 +211,6 @@ QPixmap CursorPicture(bool withPlus)
 } // namespace
 
 const QPixmap& BlockIcon(TBlockType type) { return Cached<TBlockType>(type, 16, BlockDrawing); }
-const QPixmap& FieldKindIcon(TFieldKind kind) { return Cached<TFieldKind>(kind, 16, FieldDrawing); }
 const QPixmap& BinPixmap(BinPicture picture) { return Cached<BinPicture>(picture, 32, BinDrawing); }
 const QPixmap& GlyphPixmap(Glyph glyph) { return Cached<Glyph>(glyph, 16, GlyphDrawing); }
 

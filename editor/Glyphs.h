@@ -1,9 +1,8 @@
 #pragma once
-// The program's own pictures, drawn once and shared: the 16x16 block and
-// field icons, the bin pictures, the toolbar glyphs and the drag cursors.
+// The program's own pictures, drawn once and shared: the 16x16 block icons,
+// the bin pictures, the toolbar glyphs and the drag cursors.
 
 #include "document/PageModel.h"
-#include "document/WebForm.h"
 
 #include <QCursor>
 #include <QPixmap>
@@ -12,7 +11,6 @@ namespace tarvin {
 
 // The same pixmap object for the palette, the block list and the panel head.
 const QPixmap& BlockIcon(TBlockType type);
-const QPixmap& FieldKindIcon(TFieldKind kind);
 
 enum class BinPicture { Empty, Full };  // "TRASH_E", "TRASH_F"
 const QPixmap& BinPixmap(BinPicture picture);

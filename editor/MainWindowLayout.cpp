@@ -146,7 +146,7 @@ QWidget* TfrmMain::BuildEditorArea()
     pnlText = new TextPanel(panelServices_);
     pnlBullets = new BulletPanel(panelServices_);
     pnlHR = new HRPanel;
-    pnlForms = new FormsPanel;
+    pnlForms = new FormsPanel(panelServices_, [this]() -> TPagelette& { return *document_; });
     panels_ = {pnlPageProp, pnlHeading, pnlImages, pnlLinks, pnlText, pnlBullets, pnlHR, pnlForms};
     for (BlockPanel* panel : panels_)
         pnlEditor->Panels()->addWidget(panel);

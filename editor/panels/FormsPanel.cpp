@@ -3,28 +3,43 @@
 #include "editor/Glyphs.h"
 #include "editor/TextBinding.h"
 #include "editor/panels/GlyphButton.h"
+#include "forms/FieldKinds.h"
+#include "forms/FieldListHelpers.h"
+#include "forms/RowList.h"
 #include "platform/TextCodec.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
-#include <QTreeWidget>
 
 namespace tarvin {
 
 namespace {
 
-const char* const KindCaptions[] = {"Text Box", "Text Area", "Radio Button", "Check Box", "Drop Down", "Button"};
+// The kinds the add menu offers, with their entries; a button field comes
+// only from Fields.ini.
+struct AddEntry {
+    TFieldKind kind;
+    const char* caption;
+};
+constexpr AddEntry AddEntries[] = {{TFieldKind::fkText, "Text &Box"},
+                                   {TFieldKind::fkTextArea, "Text &Area"},
+                                   {TFieldKind::fkRadio, "&Radio Button"},
+                                   {TFieldKind::fkCheckBox, "&Check Box"},
+                                   {TFieldKind::fkDropDown, "&Drop Down List"}};
 
 } // namespace
 
-FormsPanel::FormsPanel(QWidget* parent)
+FormsPanel::FormsPanel(const PanelServices& services, std::function<TPagelette&()> document, QWidget* parent)
     : BlockPanel(TBlockType::btForms, "Forms",
-                 "Use forms to allow visitors to send inquires. All information entered by the visitor will be sent via e-mail.", parent)
+                 "Use forms to allow visitors to send inquires. All information entered by the visitor will be sent via e-mail.", parent),
+      dialogs_(services.dialogs),
+      programFolder_(services.programFolder),
+      document_(std::move(document))
 {
     auto* grid = new QGridLayout;
     txtFormAddress = LabelledBox(grid, 0, "Your E-mail &Address");
@@ -36,13 +51,7 @@ FormsPanel::FormsPanel(QWidget* parent)
 
     auto* frame = new QGroupBox("Form Fields");
     auto* frameLayout = new QHBoxLayout(frame);
-    lvForms = new QTreeWidget;
-    lvForms->setHeaderLabels({"Name", "Type"});
-    lvForms->setRootIsDecorated(false);
-    lvForms->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lvForms->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    lvForms->header()->resizeSection(0, 175);
-    lvForms->header()->resizeSection(1, 90);
+    lvForms = new RowList({{"Name", 175}, {"Type", 90}});
     frameLayout->addWidget(lvForms, 1);
     btnFormUp = MakeGlyphButton(Glyph::Add, "Move Up");
     btnFormUp->setArrowType(Qt::UpArrow);
@@ -66,10 +75,66 @@ FormsPanel::FormsPanel(QWidget* parent)
     below->addStretch();
     Body()->addLayout(below);
 
-    // Editing the fields comes with the form builder; until then the list only shows them.
-    for (QWidget* button : std::initializer_list<QWidget*>{btnFormUp, btnFormDown, btnFormAdd, btnFormRemove, btnFormEdit,
-                                                           btnFormOptions, btnFormBasic, btnFormClear})
+    for (QWidget* button : std::initializer_list<QWidget*>{btnFormUp, btnFormDown, btnFormRemove, btnFormEdit, btnFormClear})
         button->setEnabled(false);
+    BuildFormsMenu();
+
+    connect(btnFormAdd, &QToolButton::clicked, this, &FormsPanel::btnFormAddClick);
+    connect(btnFormEdit, &QToolButton::clicked, this, &FormsPanel::btnFormEditClick);
+    connect(btnFormRemove, &QToolButton::clicked, this, &FormsPanel::btnFormRemoveClick);
+    connect(btnFormUp, &QToolButton::clicked, this, &FormsPanel::btnFormUpClick);
+    connect(btnFormDown, &QToolButton::clicked, this, &FormsPanel::btnFormDownClick);
+    connect(btnFormClear, &QPushButton::clicked, this, &FormsPanel::btnFormClearClick);
+    connect(btnFormBasic, &QPushButton::clicked, this, &FormsPanel::btnFormBasicClick);
+    connect(btnFormOptions, &QPushButton::clicked, this, &FormsPanel::btnFormOptionsClick);
+    connect(lvForms, &QTreeWidget::itemSelectionChanged, this, &FormsPanel::lvFormsSelectItem);
+    connect(lvForms, &QTreeWidget::itemDoubleClicked, this, [this] {
+        if (lvForms->SelectedRow() >= 0)
+            btnFormEditClick();
+    });
+    connect(lvForms, &RowList::enterPressed, this, &FormsPanel::btnFormEditClick);
+    connect(lvForms, &RowList::deletePressed, this, &FormsPanel::btnFormRemoveClick);
+    connect(lvForms, &RowList::rowDropped, this, &FormsPanel::lvFormsDragDrop);
+    lvForms->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lvForms, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { ShowFormsMenu(lvForms->viewport()->mapToGlobal(at), true); });
+}
+
+void FormsPanel::BuildFormsMenu()
+{
+    popForms = new QMenu(this);
+    for (const AddEntry& entry : AddEntries) {
+        QAction* action = popForms->addAction(FieldKindIcon(entry.kind), entry.caption);
+        connect(action, &QAction::triggered, this, [this, kind = entry.kind] { popFormsTextBoxClick(kind); });
+    }
+    mnuEditField = popForms->addAction("&Edit Field");
+    popForms->addSeparator();
+    mnuDeleteField = popForms->addAction("&Delete Field");
+    mnuMoveUp = popForms->addAction("Move Field &Up");
+    mnuMoveDown = popForms->addAction("Move Field Do&wn");
+    connect(mnuEditField, &QAction::triggered, this, &FormsPanel::btnFormEditClick);
+    connect(mnuDeleteField, &QAction::triggered, this, &FormsPanel::btnFormRemoveClick);
+    connect(mnuMoveUp, &QAction::triggered, this, &FormsPanel::btnFormUpClick);
+    connect(mnuMoveDown, &QAction::triggered, this, &FormsPanel::btnFormDownClick);
+}
+
+// From the Add button only the kinds show; as the list's context menu the
+// field commands show too, each enabled like its button.
+void FormsPanel::ShowFormsMenu(QPoint at, bool asContextMenu)
+{
+    const QList<QAction*> entries = popForms->actions();
+    for (qsizetype i = std::size(AddEntries); i < entries.size(); ++i)
+        entries[i]->setVisible(asContextMenu);
+    mnuEditField->setEnabled(btnFormEdit->isEnabled());
+    mnuDeleteField->setEnabled(btnFormRemove->isEnabled());
+    mnuMoveUp->setEnabled(btnFormUp->isEnabled());
+    mnuMoveDown->setEnabled(btnFormDown->isEnabled());
+    popForms->popup(at);
+}
+
+void FormsPanel::btnFormAddClick()
+{
+    ShowFormsMenu(btnFormAdd->mapToGlobal(QPoint(0, 0)), false);
 }
 
 void FormsPanel::Store(TPageItem&, TPagelette& document)
@@ -82,6 +147,7 @@ void FormsPanel::Store(TPageItem&, TPagelette& document)
 void FormsPanel::Show(TPageItem&, TPagelette& document)
 {
     ShowAddresses(document);
+    btnFormClear->setEnabled(document.WebForm().Count() > 0);
 }
 
 void FormsPanel::ShowNewForm(const TPagelette& document)
@@ -99,11 +165,8 @@ void FormsPanel::ShowAddresses(const TPagelette& document)
 
 void FormsPanel::AddFieldRows(const TWebForm& form)
 {
-    for (const auto& field : form) {
-        const int kind = static_cast<int>(field->FieldKind);
-        auto* row = new QTreeWidgetItem(lvForms, {FromDocumentText(field->Name), KindCaptions[kind]});
-        row->setIcon(0, QIcon(FieldKindIcon(field->FieldKind)));
-    }
+    for (const auto& field : form)
+        AddFieldRow(*lvForms, FromDocumentText(field->Name), field->FieldKind);
 }
 
 void FormsPanel::ClearFieldRows()
@@ -111,6 +174,21 @@ void FormsPanel::ClearFieldRows()
     lvForms->clear();
     for (QToolButton* button : {btnFormUp, btnFormDown, btnFormRemove, btnFormEdit})
         button->setEnabled(false);
+}
+
+void FormsPanel::lvFormsSelectItem()
+{
+    const int row = lvForms->SelectedRow();
+    btnFormUp->setEnabled(row > 0);
+    btnFormDown->setEnabled(row >= 0 && row < lvForms->RowCount() - 1);
+    btnFormRemove->setEnabled(row >= 0);
+    btnFormEdit->setEnabled(row >= 0);
+}
+
+TFormElement* FormsPanel::FieldAt(int row) const
+{
+    TWebForm& form = document_().WebForm();
+    return row >= 0 && row < form.Count() ? &form.Items(row) : nullptr;
 }
 
 } // namespace tarvin

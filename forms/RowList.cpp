@@ -1,0 +1,135 @@
+#include "forms/RowList.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace tarvin {
+
+RowList::RowList(std::initializer_list<Column> columns, QWidget* parent) : QTreeWidget(parent)
+{
+    QStringList captions;
+    for (const Column& column : columns)
+        captions << column.caption;
+    setHeaderLabels(captions);
+    int index = 0;
+    for (const Column& column : columns)
+        header()->resizeSection(index++, column.width);
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+RowList::~RowList()
+{
+    EndDrag();
+}
+
+int RowList::SelectedRow() const
+{
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? -1 : indexOfTopLevelItem(selected.first());
+}
+
+int RowList::FocusedRow() const
+{
+    return currentItem() ? indexOfTopLevelItem(currentItem()) : -1;
+}
+
+int RowList::RowAt(QPoint position) const
+{
+    QTreeWidgetItem* row = itemAt(position);
+    return row ? indexOfTopLevelItem(row) : -1;
+}
+
+void RowList::SelectRow(int row)
+{
+    if (QTreeWidgetItem* item = topLevelItem(row)) {
+        setCurrentItem(item);
+        item->setSelected(true);
+        scrollToItem(item);
+    }
+}
+
+QRect RowList::RowRect(int row) const
+{
+    return visualItemRect(topLevelItem(row));
+}
+
+void RowList::mousePressEvent(QMouseEvent* event)
+{
+    QTreeWidget::mousePressEvent(event);
+    EndDrag();
+    const int row = RowAt(event->position().toPoint());
+    if (row >= 0 && (dragButtons_ & event->button()))
+        pressed_ = std::make_pair(row, event->position().toPoint());
+}
+
+void RowList::mouseMoveEvent(QMouseEvent* event)
+{
+    // A press on a row drags that row; it never drag-selects another one.
+    if (!pressed_) {
+        QTreeWidget::mouseMoveEvent(event);
+        return;
+    }
+    if (!dragging_ && (event->position().toPoint() - pressed_->second).manhattanLength() >=
+                          QApplication::startDragDistance()) {
+        dragging_ = true;
+        QApplication::setOverrideCursor(Qt::DragMoveCursor);
+    }
+}
+
+void RowList::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTreeWidget::mouseReleaseEvent(event);
+    const bool dropping = dragging_;
+    const int sourceRow = pressed_ ? pressed_->first : -1;
+    EndDrag();
+    if (!dropping)
+        return;
+    // The list keeps the mouse while its button is down; where the pointer
+    // is tells which list takes the drop.
+    std::vector<RowList*> candidates{this};
+    candidates.insert(candidates.end(), dropTargets_.begin(), dropTargets_.end());
+    for (RowList* target : candidates) {
+        const QPoint position = target->viewport()->mapFromGlobal(event->globalPosition().toPoint());
+        if (target->isVisible() && target->viewport()->rect().contains(position)) {
+            emit target->rowDropped(this, sourceRow, target->RowAt(position));
+            return;
+        }
+    }
+}
+
+void RowList::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        if (!dragging_)
+            break;
+        EndDrag();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit enterPressed();
+        return;
+    case Qt::Key_Delete:
+        emit deletePressed();
+        return;
+    default:
+        break;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void RowList::EndDrag()
+{
+    if (dragging_)
+        QApplication::restoreOverrideCursor();
+    dragging_ = false;
+    pressed_.reset();
+}
+
+} // namespace tarvin
