@@ -84,12 +84,17 @@ void RowList::mouseMoveEvent(QMouseEvent* event)
 
 void RowList::mouseReleaseEvent(QMouseEvent* event)
 {
-    QTreeWidget::mouseReleaseEvent(event);
-    const bool dropping = dragging_;
-    const int sourceRow = pressed_ ? pressed_->first : -1;
-    EndDrag();
-    if (!dropping)
+    if (!dragging_) {
+        EndDrag();
+        QTreeWidget::mouseReleaseEvent(event);
         return;
+    }
+    // The view's own release would select the row under the pointer, which
+    // is not the dragged one; a drop only ends the view's press.
+    const int sourceRow = pressed_->first;
+    EndDrag();
+    stopAutoScroll();
+    setState(NoState);
     // The list keeps the mouse while its button is down; where the pointer
     // is tells which list takes the drop.
     std::vector<RowList*> candidates{this};
