@@ -114,7 +114,7 @@ TfrmCommonFields::TfrmCommonFields(Dialogs& dialogs, QWidget* parent) : QDialog(
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_, 1);
     layout->addLayout(buttons);
-    resize(460, 520);
+    resize(520, 560);
 
     connect(btnReset, &QPushButton::clicked, this, &TfrmCommonFields::btnResetClick);
     connect(btnOk, &QPushButton::clicked, this, &QDialog::accept);
@@ -221,6 +221,9 @@ void TfrmCommonFields::showEvent(QShowEvent* event)
         btnReset->hide();
         pages_->setCurrentWidget(pnlAdvanced);
         setWindowTitle(AdvancedOptionsCaption);
+        // As tall as the options need; the hidden field lists take no room.
+        pnlCommon->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+        resize(width(), sizeHint().height());
     }
     QDialog::showEvent(event);
 }
