@@ -78,6 +78,8 @@ TfrmFields::TfrmFields(Dialogs& dialogs, QWidget* parent) : QDialog(parent), dia
     lblPageText->move(8, 8);
     lblPageText->adjustSize();
     layout->addWidget(pnlSample);
+    // Room the item list does not take (kinds without one) stays below the sample.
+    layout->addStretch();
 
     btnOK = new QPushButton("OK");
     btnOK->setObjectName("btnOK");
@@ -128,9 +130,11 @@ QWidget* TfrmFields::BuildUpperPart()
     lblSize_->setBuddy(cbSize);
     grid->addWidget(lblSize_, 2, 0);
     grid->addWidget(cbSize, 2, 1, Qt::AlignLeft);
+    grid->setRowStretch(3, 1);
     SetHelpContext(cbSize, FieldHelpContext);
 
     upper_ = new QStackedWidget;
+    upper_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     upper_->addWidget(pnlFieldText_);
     upper_->addWidget(BuildItemPanel());
     return upper_;
@@ -146,6 +150,12 @@ QWidget* TfrmFields::BuildItemPanel()
         "Value is a unique identifier used when the email form is processed. Text selection is an item in the drop "
         "down box or for a checkbox or radio button it is the text next to it.");
     explanation->setWordWrap(true);
+    // Three lines whatever the width, so the controls below stay in place
+    // when the panel comes to the front.
+    QSizePolicy fixedLines = explanation->sizePolicy();
+    fixedLines.setHeightForWidth(false);
+    explanation->setSizePolicy(fixedLines);
+    explanation->setMinimumHeight(3 * explanation->fontMetrics().lineSpacing());
     grid->addWidget(explanation, 0, 0, 1, 3);
     txtDropValue = Box(grid, 1, 0, "&Value (eg. CA)", new QLineEdit);
     txtDropValue->setObjectName("txtDropValue");
@@ -284,11 +294,13 @@ void TfrmFields::ArrangeForKind()
     }
     // A drop-down's rows carry the mark too, but it is never stored.
     lvDropDown->setColumnHidden(ItemMarkColumn, !choices);
+    // Without the item list the dialog is as tall as its controls need.
+    if (pnlDropDown->isHidden())
+        resize(width(), sizeHint().height());
 }
 
 void TfrmFields::MakeSample()
 {
-    const QPoint at(lblPageText->x() + lblPageText->width() + 10, lblPageText->y());
     switch (kind_) {
     case TFieldKind::fkText: {
         auto* box = new QLineEdit(txtValue->text(), pnlSample);
@@ -300,9 +312,9 @@ void TfrmFields::MakeSample()
         auto* memo = new QPlainTextEdit(pnlSample);
         memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        memo->setGeometry(at.x(), 2, SampleWidth, SampleHeight - 4);
+        memo->setFixedSize(SampleWidth, SampleHeight - 4);
         sample_ = memo;
-        return;
+        break;
     }
     case TFieldKind::fkRadio: {
         auto* radio = new QRadioButton("A radio button", pnlSample);
@@ -328,7 +340,9 @@ void TfrmFields::MakeSample()
     }
     sample_->setObjectName("sample");
     sample_->adjustSize();
-    sample_->move(at);
+    // Beside the label; a memo fills the panel's height instead.
+    const int left = lblPageText->x() + lblPageText->width() + 10;
+    sample_->move(left, kind_ == TFieldKind::fkTextArea ? 2 : lblPageText->y());
     sample_->show();
 }
 

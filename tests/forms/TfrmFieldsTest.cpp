@@ -136,6 +136,7 @@ TEST_F(TfrmFieldsTest, EachKindArrangesItsControlsAndSample)
         }
         ASSERT_NE(dialog.Sample(), nullptr) << kind;
         EXPECT_STREQ(dialog.Sample()->metaObject()->className(), c.sampleClass);
+        EXPECT_TRUE(dialog.Sample()->isVisible()) << kind;
         // Beside the "Webpage Text" label, ten pixels after its right edge.
         EXPECT_EQ(dialog.Sample()->x(), dialog.lblPageText->x() + dialog.lblPageText->width() + 10) << kind;
     }
