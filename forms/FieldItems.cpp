@@ -77,13 +77,10 @@ void TfrmFields::btnDeleteClick()
     const int row = lvDropDown->SelectedRow();
     if (row < 0 || dialogs_.Confirm(ConfirmDeleteItem, true) != Answer::Yes)
         return;
-    if (lvDropDown->RowCount() == 1) {
-        dialogs_.Information(QString(AtLeastOne).arg(DropDownItemNoun));
-        return;
-    }
-    if (auto* list = qobject_cast<QComboBox*>(sample_))
-        list->removeItem(row);
-    RemoveSelectedRow(*lvDropDown, DropDownItemNoun, dialogs_);
+    const int removed = RemoveSelectedRow(*lvDropDown, DropDownItemNoun, dialogs_);
+    auto* list = qobject_cast<QComboBox*>(sample_);
+    if (list && removed >= 0)
+        list->removeItem(removed);
 }
 
 void TfrmFields::lvDropDownDragDrop(RowList* source, int, int targetRow)

@@ -44,20 +44,21 @@ TFieldKind RowKind(const QTreeWidgetItem& row)
     return FieldKindFromNumber(row.data(0, KindRole).toInt()).value_or(TFieldKind::fkText);
 }
 
-void RemoveSelectedRow(RowList& list, const QString& noun, Dialogs& dialogs)
+int RemoveSelectedRow(RowList& list, const QString& noun, Dialogs& dialogs)
 {
     const int selected = list.SelectedRow();
     if (selected < 0)
-        return;
+        return -1;
     if (list.RowCount() == 1) {
         dialogs.Information(QString(form_texts::AtLeastOne).arg(noun));
-        return;
+        return -1;
     }
     {
         const QuietUpdates quiet(list);
         delete list.takeTopLevelItem(selected);
     }
     list.SelectRow(list.FocusedRow());
+    return selected;
 }
 
 void ExchangeRows(RowList& list, int target)

@@ -24,7 +24,8 @@ TFieldKind RowKind(const QTreeWidgetItem& row);
 // Deletes the selected row unless it is the only one, which is refused with
 // "There must be at least one %s." (noun in place of %s); the row holding the
 // focus afterwards is selected. Without a selected row nothing happens.
-void RemoveSelectedRow(RowList& list, const QString& noun, Dialogs& dialogs);
+// Returns the deleted row's position, -1 when none was deleted.
+int RemoveSelectedRow(RowList& list, const QString& noun, Dialogs& dialogs);
 // The selected row and the target row change places: captions, every column
 // and icons. The target is then selected and focused.
 void ExchangeRows(RowList& list, int target);

@@ -68,13 +68,9 @@ void FormsPanel::btnFormRemoveClick()
     const int row = lvForms->SelectedRow();
     if (row < 0 || dialogs_.Confirm(ConfirmDeleteField, true) != Answer::Yes)
         return;
-    if (lvForms->RowCount() == 1) {
-        dialogs_.Information(QString(AtLeastOne).arg(FormFieldNoun));
-        return;
-    }
-    if (FieldAt(row))
-        document_().WebForm().Delete(row);
-    RemoveSelectedRow(*lvForms, FormFieldNoun, dialogs_);
+    const int removed = RemoveSelectedRow(*lvForms, FormFieldNoun, dialogs_);
+    if (FieldAt(removed))
+        document_().WebForm().Delete(removed);
     btnFormClear->setEnabled(lvForms->RowCount() > 0);
 }
 
