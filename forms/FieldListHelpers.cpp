@@ -26,6 +26,14 @@ private:
     bool wasEnabled_;
 };
 
+std::vector<FieldEntry> FieldEntriesOf(const RowList& list)
+{
+    std::vector<FieldEntry> entries;
+    for (int row = 0; row < list.RowCount(); ++row)
+        entries.push_back({ToDocumentText(list.Row(row)->text(0)), RowKind(*list.Row(row))});
+    return entries;
+}
+
 } // namespace
 
 QTreeWidgetItem* AddFieldRow(RowList& list, const QString& name, TFieldKind kind, int position)
@@ -80,14 +88,6 @@ void ExchangeRows(RowList& list, int target)
     to->setIcon(0, icon);
     to->setData(0, KindRole, kind);
     list.SelectRow(target);
-}
-
-std::vector<FieldEntry> FieldEntriesOf(const RowList& list)
-{
-    std::vector<FieldEntry> entries;
-    for (int row = 0; row < list.RowCount(); ++row)
-        entries.push_back({ToDocumentText(list.Row(row)->text(0)), RowKind(*list.Row(row))});
-    return entries;
 }
 
 void SetFieldRows(RowList& list, const std::vector<FieldEntry>& entries)

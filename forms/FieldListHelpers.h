@@ -35,7 +35,7 @@ void ExchangeRows(RowList& list, int target);
 bool LoadFieldList(std::string_view section, const IniFile& ini, RowList& list);
 // Writes the rows, in order, as the section's entries.
 void SaveFieldList(std::string_view section, IniFile& ini, const RowList& list);
-std::vector<FieldEntry> FieldEntriesOf(const RowList& list);
+// Replaces the list's rows by one row per entry.
 void SetFieldRows(RowList& list, const std::vector<FieldEntry>& entries);
 
 } // namespace tarvin

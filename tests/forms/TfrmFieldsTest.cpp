@@ -310,18 +310,6 @@ TEST_F(TfrmFieldsTest, StoringKeepsOtherSettingsAndTakesBarsOutOfItems)
     EXPECT_EQ(likes.Strings, StringLines{"icecream|Ice  Cream|Yes"});
     EXPECT_EQ(likes.Name, "Untitled");
     EXPECT_EQ(likes.Text, "");
-
-    TFormElement area;
-    area.FieldKind = K::fkTextArea;
-    area.Strings = {"Rows=4", "Cols=20"};
-    ScriptedDialogs areaPrompts;
-    TfrmFields areaEditor(areaPrompts);
-    LoadFieldIntoEditor(area, areaEditor);
-    EXPECT_EQ(areaEditor.txtRows->text(), "4");
-    EXPECT_EQ(areaEditor.txtCols->text(), "20");
-    areaEditor.txtCols->setText("50");
-    StoreFieldFromEditor(areaEditor, K::fkTextArea, area);
-    EXPECT_EQ(area.Strings, (StringLines{"Rows=4", "Cols=50"}));
 }
 
 } // namespace
