@@ -147,6 +147,11 @@ QWidget* TfrmMain::BuildEditorArea()
     pnlBullets = new BulletPanel(panelServices_);
     pnlHR = new HRPanel;
     pnlForms = new FormsPanel(panelServices_, [this]() -> TPagelette& { return *document_; });
+    // The forms tab changes the page's form directly, not through a store.
+    connect(pnlForms, &FormsPanel::formChanged, this, [this] {
+        modified_ = true;
+        ShowSummaries();
+    });
     panels_ = {pnlPageProp, pnlHeading, pnlImages, pnlLinks, pnlText, pnlBullets, pnlHR, pnlForms};
     for (BlockPanel* panel : panels_)
         pnlEditor->Panels()->addWidget(panel);

@@ -61,6 +61,7 @@ void FormsPanel::RunFieldEditor(TFieldKind kind, int existingRow)
     // A field keeps the kind it was made with.
     StoreFieldFromEditor(*editor, kind, *field);
     lvForms->Row(existingRow)->setText(0, FromDocumentText(field->Name));
+    emit formChanged();
 }
 
 void FormsPanel::btnFormRemoveClick()
@@ -69,8 +70,10 @@ void FormsPanel::btnFormRemoveClick()
     if (row < 0 || dialogs_.Confirm(ConfirmDeleteField, true) != Answer::Yes)
         return;
     const int removed = RemoveSelectedRow(*lvForms, FormFieldNoun, dialogs_);
-    if (FieldAt(removed))
+    if (FieldAt(removed)) {
         document_().WebForm().Delete(removed);
+        emit formChanged();
+    }
     btnFormClear->setEnabled(lvForms->RowCount() > 0);
 }
 
@@ -83,6 +86,7 @@ void FormsPanel::MoveFocusedField(int step)
     lvForms->SelectRow(row);
     ExchangeRows(*lvForms, target);
     document_().WebForm().Move(row, target);
+    emit formChanged();
 }
 
 // A drop moves the dragged field to the target's place, the fields between
@@ -94,6 +98,7 @@ void FormsPanel::lvFormsDragDrop(RowList* source, int sourceRow, int targetRow)
     lvForms->insertTopLevelItem(targetRow, lvForms->takeTopLevelItem(sourceRow));
     document_().WebForm().Move(sourceRow, targetRow);
     lvForms->SelectRow(targetRow);
+    emit formChanged();
 }
 
 bool FormsPanel::ClearAllFields()
@@ -108,6 +113,7 @@ bool FormsPanel::ClearAllFields()
     document_().WebForm().Clear();
     for (QWidget* button : std::initializer_list<QWidget*>{btnFormClear, btnFormUp, btnFormDown, btnFormRemove, btnFormEdit})
         button->setEnabled(false);
+    emit formChanged();
     return true;
 }
 
@@ -143,6 +149,7 @@ void FormsPanel::LoadBasicFields()
             SetFieldRows(*lvForms, *entries);
             for (const FieldEntry& entry : *entries)
                 AppendBasicField(document_().WebForm(), entry, fields);
+            emit formChanged();
         }
     }
     btnFormBasic->setEnabled(true);
@@ -158,8 +165,10 @@ void FormsPanel::btnFormOptionsClick()
         dialog->SetMode(cmAdvancedOptions);
         dialog->ShowOptions(document_());
     }
-    if (dialog->exec() == QDialog::Accepted)
-        dialog->StoreOptions(document_());
+    if (dialog->exec() != QDialog::Accepted)
+        return;
+    dialog->StoreOptions(document_());
+    emit formChanged();
 }
 
 std::string FormsPanel::FieldsIniPath() const

@@ -69,6 +69,10 @@ public:
     QAction* mnuMoveUp;
     QAction* mnuMoveDown;
 
+signals:
+    // The page's form or its options changed.
+    void formChanged();
+
 private:
     void BuildFormsMenu();
     void ShowFormsMenu(QPoint at, bool asContextMenu);

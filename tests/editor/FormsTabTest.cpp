@@ -148,6 +148,26 @@ TEST_F(FormsTabTest, AddMenuOffersTheKindsAndAnAddedFieldGetsItsRow)
     EXPECT_EQ(Form().Count(), 1);
 }
 
+// The tab changes the form without a store of the panel: after a save, such a
+// change alone must still count, or closing would drop it without asking.
+TEST_F(FormsTabTest, ChangesToTheFormCountAsChangesToThePage)
+{
+    dialogs.ChoosingFile(PathOf("Upload/form.html"));
+    window->mnuSaveClick();
+    ASSERT_FALSE(window->Modified());
+    AddField(0, "Phone");
+    EXPECT_TRUE(window->Modified());
+
+    dialogs.ChoosingFile(PathOf("Upload/form.html"));
+    window->mnuSaveClick();
+    WhenShown<TfrmCommonFields>([](TfrmCommonFields& dialog) { Click(dialog.btnCancel); });
+    Click(Tab().btnFormOptions);
+    EXPECT_FALSE(window->Modified());
+    WhenShown<TfrmCommonFields>([](TfrmCommonFields& dialog) { Click(dialog.btnOk); });
+    Click(Tab().btnFormOptions);
+    EXPECT_TRUE(window->Modified());
+}
+
 TEST_F(FormsTabTest, EditingByDoubleClickEnterAndTheListMenuKeepsTheKind)
 {
     AddField(4, "Colour", [](TfrmFields& editor) {
