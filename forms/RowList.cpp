@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 namespace tarvin {
@@ -116,11 +117,16 @@ void RowList::keyPressEvent(QKeyEvent* event)
             break;
         EndDrag();
         return;
+    // A list that does nothing with Enter leaves it to the dialog's default button.
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (!isSignalConnected(QMetaMethod::fromSignal(&RowList::enterPressed)))
+            break;
         emit enterPressed();
         return;
     case Qt::Key_Delete:
+        if (!isSignalConnected(QMetaMethod::fromSignal(&RowList::deletePressed)))
+            break;
         emit deletePressed();
         return;
     default:

@@ -126,6 +126,10 @@ TEST_F(TfrmCommonFieldsTest, DefaultRowsLeaveByDragToTheBankOrByDeleteButNeverTh
     // A drop from the bank onto itself does nothing.
     testing::DragRow(*dialog.lvFieldBank, 0, *dialog.lvFieldBank, QPoint(10, 60));
     EXPECT_EQ(dialog.lvFieldBank->RowCount(), 1);
+
+    // Enter in a list is the dialog's OK.
+    QTest::keyClick(dialog.lvForms, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST_F(TfrmCommonFieldsTest, PriorityButtonsFollowTheSelectionAndMoveTheRow)
