@@ -80,7 +80,7 @@ private:
     void lvFormsSelectItem();
     void lvFormsDragDrop(RowList* source, int sourceRow, int targetRow);
     void MoveFocusedField(int step);
-    // Runs the field editor for a new field (existing null) or the selected one.
+    // Runs the field editor for a new field (existingRow -1) or the field at existingRow.
     void RunFieldEditor(TFieldKind kind, int existingRow);
     TFormElement* FieldAt(int row) const;
     std::string FieldsIniPath() const;
