@@ -5,7 +5,6 @@
 #include "editor/BlockRows.h"
 #include "editor/EditorArea.h"
 #include "editor/EditorTexts.h"
-#include "editor/ListBoxHrz.h"
 #include "editor/PaletteList.h"
 #include "editor/panels/BlockPanel.h"
 #include "editor/startup/DesktopIntegration.h"
@@ -19,6 +18,7 @@
 #include "editor/startup/WidgetPlacement.h"
 #include "platform/AppTitle.h"
 #include "platform/Dialogs.h"
+#include "platform/ListBoxHrz.h"
 #include "platform/Shell.h"
 
 #include <QHBoxLayout>

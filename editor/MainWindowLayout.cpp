@@ -4,7 +4,6 @@
 #include "editor/ButtonOutline.h"
 #include "editor/EditorArea.h"
 #include "editor/Glyphs.h"
-#include "editor/ListBoxHrz.h"
 #include "editor/MainWindow.h"
 #include "editor/PaletteList.h"
 #include "editor/TrashBin.h"
@@ -18,6 +17,7 @@
 #include "editor/panels/PagePropPanel.h"
 #include "editor/panels/TextPanel.h"
 #include "platform/HtmlViewer.h"
+#include "platform/ListBoxHrz.h"
 
 #include <QButtonGroup>
 #include <QFrame>

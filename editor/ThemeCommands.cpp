@@ -3,13 +3,13 @@
 // store after the editor.
 
 #include "editor/Glyphs.h"
-#include "editor/ListBoxHrz.h"
 #include "editor/MainWindow.h"
 #include "look/TfrmTheme.h"
 #include "look/ThemeStore.h"
 #include "look/ThemeTexts.h"
 #include "platform/CursorGuard.h"
 #include "platform/Dialogs.h"
+#include "platform/ListBoxHrz.h"
 #include "platform/TextCodec.h"
 
 #include <QDir>

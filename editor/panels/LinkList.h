@@ -3,7 +3,7 @@
 // two change places.
 
 #include "editor/DragRows.h"
-#include "editor/ListBoxHrz.h"
+#include "platform/ListBoxHrz.h"
 
 namespace tarvin {
 

@@ -1,9 +1,9 @@
 #include "editor/panels/PagePropPanel.h"
 
-#include "editor/ListBoxHrz.h"
 #include "editor/MiscDialogs.h"
 #include "editor/TextBinding.h"
 #include "editor/panels/GlyphButton.h"
+#include "platform/ListBoxHrz.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -2,7 +2,6 @@
 
 #include "editor/BlockList.h"
 #include "editor/FontMemo.h"
-#include "editor/ListBoxHrz.h"
 #include "editor/MainWindow.h"
 #include "editor/PaletteList.h"
 #include "editor/TrashBin.h"
@@ -18,6 +17,7 @@
 #include "editor/startup/HelpContexts.h"
 #include "editor/startup/WhatsThisMenu.h"
 #include "platform/HtmlViewer.h"
+#include "platform/ListBoxHrz.h"
 
 #include <QCheckBox>
 #include <QComboBox>

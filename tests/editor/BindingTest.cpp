@@ -3,8 +3,8 @@
 #include "EditorFixture.h"
 
 #include "editor/FontMemo.h"
-#include "editor/ListBoxHrz.h"
 #include "editor/panels/LinkList.h"
+#include "platform/ListBoxHrz.h"
 
 #include <QCheckBox>
 #include <QComboBox>

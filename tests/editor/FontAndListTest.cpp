@@ -2,8 +2,8 @@
 
 #include "document/TextUtil.h"
 #include "editor/FontText.h"
-#include "editor/ListBoxHrz.h"
 #include "editor/panels/HRPanel.h"
+#include "platform/ListBoxHrz.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 
 #include "document/DocumentFile.h"
 #include "editor/FontMemo.h"
-#include "editor/ListBoxHrz.h"
 #include "editor/startup/HelpWindow.h"
+#include "platform/ListBoxHrz.h"
 
 #include <QLineEdit>
 #include <QTextBrowser>

@@ -4,9 +4,9 @@
 #include "EditorFixture.h"
 #include "RealInput.h"
 
-#include "editor/ListBoxHrz.h"
 #include "editor/FontMemo.h"
 #include "editor/panels/LinkList.h"
+#include "platform/ListBoxHrz.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

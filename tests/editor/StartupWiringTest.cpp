@@ -6,8 +6,8 @@
 
 #include "assistants/TfrmTemplates.h"
 #include "document/DocumentFile.h"
-#include "editor/ListBoxHrz.h"
 #include "editor/startup/HelpWindow.h"
+#include "platform/ListBoxHrz.h"
 
 #include <QApplication>
 #include <QJsonArray>

@@ -4,10 +4,10 @@
 
 #include "EditorFixture.h"
 
-#include "editor/ListBoxHrz.h"
 #include "look/TfrmTheme.h"
 #include "look/ThemeList.h"
 #include "platform/HtmlViewer.h"
+#include "platform/ListBoxHrz.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -5,9 +5,9 @@
 #include "EditorFixture.h"
 
 #include "document/DefaultPage.h"
-#include "editor/ListBoxHrz.h"
 #include "look/TfrmTheme.h"
 #include "look/ThemeList.h"
+#include "platform/ListBoxHrz.h"
 
 #include <QCoreApplication>
 #include <QPushButton>

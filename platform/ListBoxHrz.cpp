@@ -1,4 +1,4 @@
-#include "editor/ListBoxHrz.h"
+#include "platform/ListBoxHrz.h"
 
 #include <QEvent>
 #include <QPainter>
