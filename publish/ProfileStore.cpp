@@ -8,15 +8,34 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <optional>
+
 namespace tarvin::publish {
 
 namespace {
 
 const QString profilesGroup = QStringLiteral("Profiles");
 
-QString ProfileGroup(const std::string& name)
+// The stored spelling of a profile name: names ignore letter case, as the
+// registry keys they once were did. An exact match wins over others.
+std::optional<QString> StoredName(const QSettings& settings, const std::string& name)
 {
-    return profilesGroup + "/" + QString::fromStdString(name);
+    const QString wanted = QString::fromStdString(name);
+    std::optional<QString> found;
+    for (const QString& stored : settings.childGroups()) {
+        if (stored == wanted)
+            return stored;
+        if (!found && stored.compare(wanted, Qt::CaseInsensitive) == 0)
+            found = stored;
+    }
+    return found;
+}
+
+std::optional<QString> StoredName(const QString& file, const std::string& name)
+{
+    QSettings settings(file, QSettings::IniFormat);
+    settings.beginGroup(profilesGroup);
+    return StoredName(settings, name);
 }
 
 // Values carry one NUL after the text; readers take the text up to the first NUL.
@@ -69,13 +88,14 @@ std::vector<std::string> ProfileStore::ListProfiles() const
     return names;
 }
 
+bool SameProfileName(const std::string& a, const std::string& b)
+{
+    return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) == 0;
+}
+
 bool ProfileStore::Contains(const std::string& name) const
 {
-    if (!NameProblem(name).empty())
-        return false;
-    QSettings settings(file_, QSettings::IniFormat);
-    settings.beginGroup(profilesGroup);
-    return settings.childGroups().contains(QString::fromStdString(name));
+    return NameProblem(name).empty() && StoredName(file_, name).has_value();
 }
 
 ServerProfile ProfileStore::LoadProfile(const std::string& name) const
@@ -83,8 +103,11 @@ ServerProfile ProfileStore::LoadProfile(const std::string& name) const
     ServerProfile profile;
     if (!NameProblem(name).empty())
         return profile;
+    const std::optional<QString> stored = StoredName(file_, name);
+    if (!stored)
+        return profile;
     QSettings settings(file_, QSettings::IniFormat);
-    settings.beginGroup(ProfileGroup(name));
+    settings.beginGroup(profilesGroup + "/" + *stored);
     profile.UserName = ReadProfileValue(settings, "Username", {});
     profile.PassWord = DecodeProfilePassword(ReadProfileValue(settings, "Password", {}));
     profile.HostName = ReadProfileValue(settings, "Host", {});
@@ -110,9 +133,12 @@ void ProfileStore::SaveProfile(const std::string& name, const std::string& oldNa
         QFile::setPermissions(info.absolutePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     QSettings settings(file_, QSettings::IniFormat);
+    settings.beginGroup(profilesGroup);
     if (!oldName.empty() && NameProblem(oldName).empty())
-        settings.remove(ProfileGroup(oldName));
-    settings.beginGroup(ProfileGroup(name));
+        if (const std::optional<QString> old = StoredName(settings, oldName))
+            settings.remove(*old);
+    // Saving under another spelling of a stored name writes that profile.
+    settings.beginGroup(StoredName(settings, name).value_or(QString::fromStdString(name)));
     WriteProfileValue(settings, "Username", profile.UserName);
     WriteProfileValue(settings, "Password", EncodeProfilePassword(profile.PassWord));
     WriteProfileValue(settings, "Host", profile.HostName);
@@ -124,6 +150,7 @@ void ProfileStore::SaveProfile(const std::string& name, const std::string& oldNa
     WriteProfileValue(settings, "CaFile", profile.CaFile);
     WriteProfileValue(settings, "Fingerprint", profile.TrustedFingerprint);
     settings.endGroup();
+    settings.endGroup();
     Written(settings);
 }
 
@@ -132,7 +159,10 @@ void ProfileStore::DeleteProfile(const std::string& name)
     if (!NameProblem(name).empty())
         return;
     QSettings settings(file_, QSettings::IniFormat);
-    settings.remove(ProfileGroup(name));
+    settings.beginGroup(profilesGroup);
+    if (const std::optional<QString> stored = StoredName(settings, name))
+        settings.remove(*stored);
+    settings.endGroup();
     Written(settings);
 }
 

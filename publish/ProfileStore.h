@@ -1,6 +1,7 @@
 #pragma once
 // Named FTP server profiles in the per-user settings, one group per profile
-// below "Profiles", with the password kept scrambled.
+// below "Profiles", with the password kept scrambled. Names ignore letter
+// case: "Local" is found, replaced and removed as "local" too.
 
 #include <QString>
 
@@ -30,6 +31,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The store's rule for two names that name the same profile.
+bool SameProfileName(const std::string& a, const std::string& b);
+
 class ProfileStore {
 public:
     // The settings file to use; tests pass a temporary one.
@@ -37,6 +41,7 @@ public:
     // The per-user file of organisation "Ostrel Software", application "Tarvin5".
     static QString DefaultSettingsFile();
 
+    // The names as stored, in the spelling they were first saved with.
     std::vector<std::string> ListProfiles() const;
     bool Contains(const std::string& name) const;
     // Missing values read as empty, a missing port as "21", a missing or
@@ -44,8 +49,9 @@ public:
     // "Security" as plain FTP (any value but "Plain" as TLS: never less safe
     // than asked).
     ServerProfile LoadProfile(const std::string& name) const;
-    // Removes the profile oldName first when it is not empty; throws
-    // EProfileError for a name the store cannot keep or a failed write.
+    // Removes the profile oldName first when it is not empty; a name stored
+    // in another letter case is written in place. Throws EProfileError for a
+    // name the store cannot keep or a failed write.
     void SaveProfile(const std::string& name, const std::string& oldName, const ServerProfile& profile);
     void DeleteProfile(const std::string& name);
     // Keeps the fingerprint of a certificate the user trusts with the profile.

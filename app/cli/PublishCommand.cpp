@@ -124,11 +124,10 @@ int Profiles(CommandContext& context)
     if (action == "add" && words.size() == 2) {
         if (!options.Value("--host"))
             throw UsageError("add needs --host");
-        for (const std::string& existing : store.ListProfiles())
-            if (SameText(existing, words[1])) {
-                context.err << "There is already a server profile with this name.\n";
-                return 1;
-            }
+        if (store.Contains(words[1])) {
+            context.err << "There is already a server profile with this name.\n";
+            return 1;
+        }
         ServerProfile profile = ProfileFromOptions(options);
         if (const auto fingerprint = options.Value("--trust-fingerprint"))
             profile.TrustedFingerprint = *publish::NormalFingerprint(*fingerprint);

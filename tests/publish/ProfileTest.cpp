@@ -105,6 +105,49 @@ TEST_F(ProfileStoreTest, StoredValuesEndWithOneNulAndReadUpToIt)
     EXPECT_EQ(store.LoadProfile("p").HostName, "left");
 }
 
+TEST_F(ProfileStoreTest, NamesIgnoreLetterCaseAndKeepTheirFirstSpelling)
+{
+    ServerProfile local{"joe", "pw", "127.0.0.1", "site", "2121"};
+    store.SaveProfile("Local", "", local);
+    for (const std::string spelling : {"Local", "local", "LOCAL", "lOcAL"}) {
+        EXPECT_TRUE(store.Contains(spelling)) << spelling;
+        EXPECT_EQ(store.LoadProfile(spelling).HostDirName, "site") << spelling;
+    }
+    EXPECT_FALSE(store.Contains("Locals"));
+
+    // Saving another spelling writes that profile, not a second one.
+    local.Port = "21";
+    store.SaveProfile("LOCAL", "", local);
+    EXPECT_EQ(store.ListProfiles(), std::vector<std::string>{"Local"});
+    EXPECT_EQ(store.LoadProfile("Local").Port, "21");
+
+    // The old name of a rename is found in any spelling; a new spelling of
+    // the same name is a rename too.
+    store.SaveProfile("Remote", "local", local);
+    EXPECT_EQ(store.ListProfiles(), std::vector<std::string>{"Remote"});
+    store.SaveProfile("REMOTE", "Remote", local);
+    EXPECT_EQ(store.ListProfiles(), std::vector<std::string>{"REMOTE"});
+    store.SaveProfile("\xC3\x9C""bung", "", local);  // letters beyond ASCII too
+    EXPECT_TRUE(store.Contains("\xC3\xBC""BUNG"));
+    store.DeleteProfile("\xC3\xBC""bung");
+    store.DeleteProfile("remote");
+    EXPECT_TRUE(store.ListProfiles().empty());
+}
+
+TEST_F(ProfileStoreTest, AnExactSpellingWinsOverOthers)
+{
+    // Two spellings can only come from a file edited by hand.
+    {
+        QSettings settings(file, QSettings::IniFormat);
+        settings.setValue("Profiles/site/Host", "lower");
+        settings.setValue("Profiles/SITE/Host", "upper");
+    }
+    EXPECT_EQ(store.LoadProfile("site").HostName, "lower");
+    EXPECT_EQ(store.LoadProfile("SITE").HostName, "upper");
+    store.DeleteProfile("SITE");
+    EXPECT_EQ(store.ListProfiles(), std::vector<std::string>{"site"});
+}
+
 TEST_F(ProfileStoreTest, NamesThatWouldBreakTheStoreAreRefused)
 {
     for (const std::string name : {"", "a/b", "a\\b", "tab\there", "bad\xff"})

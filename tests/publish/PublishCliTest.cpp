@@ -108,5 +108,27 @@ TEST_F(PublishCli, TimeoutEndsARunThatHearsNothingForThatLong)
     EXPECT_EQ(run.err, "Connecting to 127.0.0.1...\nError 500 Timed out: no reply or transfer progress for 1 seconds\n");
 }
 
+// The window and the tool agree: a profile saved as "Local" is "local" too.
+TEST_F(PublishCli, ProfileNamesIgnoreLetterCase)
+{
+    QTemporaryDir config;
+    QStringList add = {"profiles", "add", "Local", "--host", "127.0.0.1", "--port", QString::number(server_.Port()),
+                       "--user", PyFtpServer::User, "--password-env", "TARVIN_TEST_PASSWORD", "--dir", "site"};
+    ASSERT_EQ(RunCli(add, config.path()).status, 0);
+    add[2] = "LOCAL";
+    const auto duplicate = RunCli(add, config.path());
+    EXPECT_EQ(duplicate.status, 1);
+    EXPECT_EQ(duplicate.err, "There is already a server profile with this name.\n");
+
+    const auto published =
+        Publish({Document(), "--program-folder", QString::fromStdString(pf_), "--profile", "local", "--create-dir"},
+                config.path());
+    EXPECT_EQ(published.status, 0) << published.err;
+    EXPECT_EQ(Contents(server_.Root() + "site/MyPage.html"), Contents(pf_ + "Upload/MyPage.html"));
+
+    EXPECT_EQ(RunCli({"profiles", "remove", "lOcAl"}, config.path()).status, 0);
+    EXPECT_EQ(RunCli({"profiles", "list"}, config.path()).out, "");
+}
+
 } // namespace
 } // namespace tarvin::publish::test
