@@ -23,6 +23,8 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
 QMessageBox::StandardButton Show(QWidget* parent, const QString& caption, MessageIcon icon,
                                  const QString& text, QMessageBox::StandardButtons buttons) {
     QMessageBox box(ToQtIcon(icon), caption, text, buttons, parent);
+    // Texts may quote a server's reply: never read them as markup.
+    box.setTextFormat(Qt::PlainText);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -75,6 +77,11 @@ Answer QtDialogs::Ask(MessageIcon icon, const QString& text, bool withCancel) {
     case QMessageBox::No: return Answer::No;
     default: return withCancel ? Answer::Cancel : Answer::No;  // closed without a choice
     }
+}
+
+Answer QtDialogs::ConfirmOkCancel(const QString& text) {
+    const auto pressed = Show(parent_, caption_, MessageIcon::Confirmation, text, QMessageBox::Ok | QMessageBox::Cancel);
+    return pressed == QMessageBox::Ok ? Answer::Ok : Answer::Cancel;
 }
 
 std::optional<QString> QtDialogs::OpenFile(const FileDialogRequest& request) {

@@ -23,6 +23,7 @@ public:
         QString text;                // message text
         MessageIcon icon = MessageIcon::Confirmation;  // questions only
         bool withCancel = false;     // questions only
+        bool okCancel = false;       // questions with OK and Cancel instead of Yes and No
         FileDialogRequest request;   // file and picture dialogs
         QFont font;                  // font dialog: the starting font
         QColor color;                // font dialog: the starting colour
@@ -68,13 +69,15 @@ public:
         call.icon = icon;
         call.withCancel = withCancel;
         calls.push_back(call);
-        if (answers.empty()) {
-            ADD_FAILURE() << "unscripted question: " << text.toStdString();
-            return withCancel ? Answer::Cancel : Answer::No;
-        }
-        const Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return NextAnswer(text, withCancel ? Answer::Cancel : Answer::No);
+    }
+
+    Answer ConfirmOkCancel(const QString& text) override {
+        Call call = Made(Kind::Question, text);
+        call.okCancel = true;
+        call.withCancel = true;
+        calls.push_back(call);
+        return NextAnswer(text, Answer::Cancel);
     }
 
     std::optional<QString> OpenFile(const FileDialogRequest& request) override {
@@ -112,6 +115,16 @@ private:
     }
 
     void Message(Kind kind, const QString& text) { calls.push_back(Made(kind, text)); }
+
+    Answer NextAnswer(const QString& question, Answer unscripted) {
+        if (answers.empty()) {
+            ADD_FAILURE() << "unscripted question: " << question.toStdString();
+            return unscripted;
+        }
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 
     std::optional<QString> File(Kind kind, const FileDialogRequest& request) {
         Call call = Made(kind);
