@@ -6,12 +6,12 @@
 namespace tarvin {
 
 // Only a GUI application has cursors; without one the guard does nothing.
-HourglassCursor::HourglassCursor()
+OverrideCursor::OverrideCursor(Qt::CursorShape shape)
     : active_(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr) {
-    if (active_) QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    if (active_) QGuiApplication::setOverrideCursor(QCursor(shape));
 }
 
-HourglassCursor::~HourglassCursor() {
+OverrideCursor::~OverrideCursor() {
     if (active_) QGuiApplication::restoreOverrideCursor();
 }
 

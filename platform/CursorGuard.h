@@ -1,17 +1,26 @@
 #pragma once
-// Shows the hourglass cursor for the guard's lifetime, restoring it in every case.
+// Cursors shown over the whole application for a guard's lifetime, restored
+// in every case.
+
+#include <QtCore/qnamespace.h>
 
 namespace tarvin {
 
-class HourglassCursor {
+class OverrideCursor {
 public:
-    HourglassCursor();
-    ~HourglassCursor();
-    HourglassCursor(const HourglassCursor&) = delete;
-    HourglassCursor& operator=(const HourglassCursor&) = delete;
+    explicit OverrideCursor(Qt::CursorShape shape);
+    ~OverrideCursor();
+    OverrideCursor(const OverrideCursor&) = delete;
+    OverrideCursor& operator=(const OverrideCursor&) = delete;
 
 private:
     bool active_;
+};
+
+// The hourglass of commands that build a dialog, generate a page or copy files.
+class HourglassCursor : public OverrideCursor {
+public:
+    HourglassCursor() : OverrideCursor(Qt::WaitCursor) {}
 };
 
 } // namespace tarvin
