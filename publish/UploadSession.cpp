@@ -25,7 +25,11 @@ UploadSession::UploadSession(TFtpClient& ftp, UploadPrompts& prompts)
     ftp_.Binary = true;
     ftp_.AcceptLF = true;
     ftp_.OnRequestDone = [this](TFtpRequest request, std::uint16_t error) { RequestDone(request, error); };
-    ftp_.OnProgress = [this](int count, bool&) { Progress(count); };
+    ftp_.OnProgress = [this](int count, bool& abort) {
+        abort = stopping_;
+        if (!stopping_)
+            Progress(count);
+    };
     ftp_.OnUntrustedCertificate = [this](const CertificateReport& report) { return prompts_.TrustCertificate(report); };
 }
 
@@ -71,9 +75,14 @@ void UploadSession::Send(const ServerProfile& profile)
 void UploadSession::RequestDone(TFtpRequest request, int error)
 {
     const bool ready = ftp_.State() == TFtpState::ftpsReady;
+    if (stopping_ && request != TFtpRequest::rqQuit) {
+        if (ready)
+            Quit();
+        return;
+    }
     if (request == TFtpRequest::rqQuit) {
         // Whatever QUIT met, the session has already told its outcome.
-        prompts_.Busy(false);
+        Idle();
         ftp_.HostFileName.clear();
         ftp_.LocalFileName.clear();
         return;
@@ -109,6 +118,14 @@ void UploadSession::RequestDone(TFtpRequest request, int error)
     default:
         break;
     }
+}
+
+void UploadSession::Stop()
+{
+    stopping_ = true;
+    // With nothing under way QUIT goes at once; otherwise when the request ends.
+    if (ftp_.State() == TFtpState::ftpsReady)
+        Quit();
 }
 
 void UploadSession::FolderOutcome(RemoteFolder::Outcome outcome)
@@ -275,13 +292,13 @@ void UploadSession::SetLabel(const std::string& label)
 void UploadSession::Quit()
 {
     if (!ftp_.ControlOpen()) {
-        prompts_.Busy(false);  // nothing to close: idle at once
+        Idle();  // nothing to close: idle at once
         return;
     }
     try {
         ftp_.RequestQuit();
     } catch (const std::exception&) {
-        prompts_.Busy(false);
+        Idle();
     }
 }
 
@@ -294,7 +311,13 @@ void UploadSession::EndWithError(const std::string& message)
         Quit();
     prompts_.Warning(text);
     if (!open)
-        prompts_.Busy(false);
+        Idle();
+}
+
+void UploadSession::Idle()
+{
+    stopping_ = false;
+    prompts_.Busy(false);
 }
 
 } // namespace tarvin::publish

@@ -44,6 +44,10 @@ public:
 
     // "Send files to the web" with the chosen profile.
     void Send(const ServerProfile& profile);
+    // Ends a session early, as closing the window does: a file on its way is
+    // cut off at its next block, the request under way may finish, then QUIT.
+    // Nothing more is asked or reported; Busy(false) marks the end.
+    void Stop();
 
     const std::string& Label() const { return label_; }
 
@@ -63,6 +67,7 @@ private:
     void TakeNextFile();
     void SetLabel(const std::string& label);
     void Quit();
+    void Idle();
     void EndWithError(const std::string& message);
     template <class Request>
     void Start(Request request);
@@ -71,6 +76,7 @@ private:
     UploadPrompts& prompts_;
     RemoteFolder folder_;
     int remainingFiles_ = 0;
+    bool stopping_ = false;
     std::string label_;
     std::string hostDirName_;
     std::unique_ptr<UploadRecord> record_;
