@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include <string>
+#include <vector>
 
 namespace tarvin::publish::test {
 
@@ -29,9 +30,15 @@ public:
     bool Started() const { return started_; }
     int Port() const { return port_; }
     std::string Root() const { return root_.path().toStdString() + "/"; }
+    // The command lines the server has received so far, in order ("STOR a.gif",
+    // "QUIT"; the password shows as "PASS ******").
+    std::vector<std::string> Commands() const;
 
 private:
+    QString LogFile() const;
+
     QTemporaryDir root_;
+    QTemporaryDir logs_;  // not below root_, where a client could see it
     QProcess process_;
     int port_ = 0;
     bool started_ = false;

@@ -1,0 +1,171 @@
+// The profile list and its panel: add, edit, apply, cancel and delete server
+// profiles in the store. The list's captions are the only link to the store.
+
+#include "publish/window/TfrmUpload.h"
+
+#include "platform/Dialogs.h"
+#include "publish/window/UploadPictures.h"
+#include "publish/window/UploadTexts.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace tarvin {
+
+using namespace upload_texts;
+
+QListWidgetItem* TfrmUpload::AddProfileItem(const QString& name)
+{
+    return new QListWidgetItem(QIcon(ServerPicture(32)), name, lvProfiles);
+}
+
+QListWidgetItem* TfrmUpload::SelectedProfile() const
+{
+    const QList<QListWidgetItem*> selected = lvProfiles->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+void TfrmUpload::lvProfilesClick()
+{
+    const bool selected = SelectedProfile() != nullptr;
+    for (QToolButton* button : {btnDelete, btnEdit, btnUpload})
+        button->setEnabled(selected);
+}
+
+void TfrmUpload::ClearEditBoxes()
+{
+    for (QLineEdit* box : {txtProfileName, txtUserName, txtPassword, txtHostName, txtInitialDir, txtPort})
+        box->clear();
+}
+
+void TfrmUpload::ShowEditButtons(bool editing)
+{
+    btnApply->setVisible(editing);
+    btnCancel->setVisible(editing);
+    btnUpload->setEnabled(!editing);
+}
+
+void TfrmUpload::btnAddClick()
+{
+    profileEditMode_ = pemAdd;
+    setWindowTitle(AddCaption);
+    ClearEditBoxes();
+    ShowEditButtons(true);
+    txtPort->setText(QStringLiteral("21"));
+    pnlProfiles->raise();
+    pnlProfiles->show();
+    txtProfileName->setFocus();
+}
+
+void TfrmUpload::btnEditClick()
+{
+    const QListWidgetItem* item = SelectedProfile();
+    if (!item)
+        return;
+    ShowProfile(item->text(), profiles_.LoadProfile(item->text().toStdString()));
+    profileEditMode_ = pemEdit;
+    setWindowTitle(EditCaption);
+    ShowEditButtons(true);
+    pnlProfiles->raise();
+    pnlProfiles->show();
+    txtProfileName->setFocus();
+}
+
+void TfrmUpload::ShowProfile(const QString& name, const publish::ServerProfile& profile)
+{
+    txtProfileName->setText(name);
+    txtUserName->setText(QString::fromStdString(profile.UserName));
+    txtPassword->setText(QString::fromStdString(profile.PassWord));
+    txtHostName->setText(QString::fromStdString(profile.HostName));
+    txtInitialDir->setText(QString::fromStdString(profile.HostDirName));
+    txtPort->setText(QString::fromStdString(profile.Port));
+}
+
+publish::ServerProfile TfrmUpload::PanelProfile() const
+{
+    publish::ServerProfile profile;
+    profile.UserName = txtUserName->text().toStdString();
+    profile.PassWord = txtPassword->text().toStdString();
+    profile.HostName = txtHostName->text().toStdString();
+    profile.HostDirName = txtInitialDir->text().toStdString();
+    profile.Port = txtPort->text().toStdString();
+    return profile;
+}
+
+bool TfrmUpload::NameTaken(const QString& name) const
+{
+    for (int row = 0; row < lvProfiles->count(); ++row)
+        if (publish::SameProfileName(lvProfiles->item(row)->text().toStdString(), name.toStdString()))
+            return true;
+    return false;
+}
+
+void TfrmUpload::RefuseDuplicateName()
+{
+    QApplication::beep();
+    dialogs_.Information(DuplicateName);
+    txtProfileName->setFocus();
+}
+
+// A new name is checked against every profile, the edited one included, so a
+// rename that only changes letter case is refused too.
+void TfrmUpload::btnApplyClick()
+{
+    const QString name = txtProfileName->text();
+    QListWidgetItem* item = profileEditMode_ == pemEdit ? SelectedProfile() : nullptr;
+    const bool newName = !item || item->text() != name;
+    if (newName && NameTaken(name)) {
+        RefuseDuplicateName();
+        return;
+    }
+    const QString oldName = item && newName ? item->text() : QString();
+    try {
+        profiles_.SaveProfile(name.toStdString(), oldName.toStdString(), PanelProfile());
+    } catch (const publish::EProfileError& error) {
+        dialogs_.Error(QString::fromStdString(error.what()));
+        txtProfileName->setFocus();
+        return;
+    }
+    if (!item)
+        item = AddProfileItem(name);
+    item->setText(name);
+    lvProfiles->selectionModel()->setCurrentIndex(lvProfiles->indexFromItem(item), QItemSelectionModel::NoUpdate);
+    btnCancelClick();
+}
+
+void TfrmUpload::btnCancelClick()
+{
+    const QString caption = windowTitle();
+    if (const qsizetype dash = caption.indexOf(u'-'); dash >= 0)
+        setWindowTitle(caption.left(dash));
+    pnlProfiles->hide();
+    ShowEditButtons(false);
+    lvProfiles->setFocus();
+    if (SelectedProfile())
+        lvProfiles->setCurrentItem(lvProfiles->currentItem());
+}
+
+void TfrmUpload::btnDeleteClick()
+{
+    QApplication::beep();
+    if (dialogs_.Confirm(DeleteQuestion, false) != Answer::Yes)
+        return;
+    QListWidgetItem* item = SelectedProfile();
+    if (!item)
+        return;
+    try {
+        profiles_.DeleteProfile(item->text().toStdString());
+    } catch (const publish::EProfileError& error) {
+        dialogs_.Error(QString::fromStdString(error.what()));
+        return;
+    }
+    delete item;
+    // No other profile takes its place as the chosen one.
+    lvProfiles->clearSelection();
+    lvProfiles->doItemsLayout();
+}
+
+} // namespace tarvin
