@@ -87,6 +87,8 @@ public:
     void mnuSaveClick();
     void mnuCreateTemplateClick();
     void btnExternalViewClick();
+    // "Send to web": save first if need be, then the upload wizard.
+    void btnUploadClick();
     void mnuDeleteClick();
     void btnToggleClick();
     // The theme list beside the preview: the chosen theme dresses the page,

@@ -194,7 +194,6 @@ QWidget* TfrmMain::BuildToolbar()
     btnPreview = CaptionButton("View Page", "Check out the work in progress", Glyph::ViewPage);
     btnSave = CaptionButton("Save Page", "Save your web page", Glyph::SavePage);
     btnUpload = CaptionButton("Send to web", "Put your web page online for everyone to see", Glyph::Upload);
-    btnUpload->setEnabled(false);  // the upload wizard comes later
     for (QToolButton* button : {btnCreate, btnPreview, btnSave, btnUpload})
         large->addWidget(button);
     pbButtons->SetFirstButton(btnCreate);
@@ -208,6 +207,7 @@ QWidget* TfrmMain::BuildToolbar()
     btnCreate->setChecked(true);
     connect(modes, &QButtonGroup::idClicked, this, &TfrmMain::btnCreateClick);
     connect(btnSave, &QToolButton::clicked, this, &TfrmMain::mnuSaveClick);
+    connect(btnUpload, &QToolButton::clicked, this, &TfrmMain::btnUploadClick);
 
     layout->addSpacing(8);
     btnHelp = CaptionButton("Help", "Opens Help", Glyph::Help, false);

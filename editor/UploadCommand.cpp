@@ -1,0 +1,48 @@
+// "Send to web": the saved page and the pictures it uses go to the upload wizard.
+
+#include "editor/EditorTexts.h"
+#include "editor/MainWindow.h"
+#include "platform/CursorGuard.h"
+#include "platform/Dialogs.h"
+#include "publish/UploadList.h"
+#include "publish/window/TfrmUpload.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+#include <memory>
+
+namespace tarvin {
+
+namespace {
+
+// The server profiles live beside the user's settings, where tarvin-cli finds
+// them too; tests that give the window their own settings get their own profiles.
+QString ProfilesFileBeside(const QSettings& settings)
+{
+    return QFileInfo(settings.fileName()).absolutePath() + "/" +
+           QFileInfo(publish::ProfileStore::DefaultSettingsFile()).fileName();
+}
+
+} // namespace
+
+void TfrmMain::btnUploadClick()
+{
+    if (modified_) {
+        if (dialogs_.ConfirmOkCancel(QString(texts::SaveBeforeUpload).arg(documentName_)) == Answer::Ok)
+            mnuSaveClick();
+        if (modified_)
+            return;
+    }
+    publish::ProfileStore profiles(ProfilesFileBeside(settings_));
+    std::unique_ptr<TfrmUpload> wizard;
+    {
+        const HourglassCursor hourglass;
+        const std::vector<std::string> files =
+            publish::UploadListForPage(*document_, documentName_.toStdString(), programFolder_.toStdString());
+        wizard = std::make_unique<TfrmUpload>(dialogs_, openDialog_, profiles, files, this);
+    }
+    wizard->exec();
+}
+
+} // namespace tarvin
