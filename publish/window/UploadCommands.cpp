@@ -32,11 +32,12 @@ void TfrmUpload::btnServersClick(int tag)
     pnlUpload->show();
 }
 
+// While files are sent the list is locked, and Remove with it.
 void TfrmUpload::EnableUploadButtons()
 {
     const bool listed = lstUpload->count() > 0;
     btnSend->setEnabled(listed);
-    btnUpRemove->setEnabled(listed);
+    btnUpRemove->setEnabled(listed && lstUpload->isEnabled());
 }
 
 void TfrmUpload::lstUploadClick()

@@ -55,12 +55,7 @@ TEST_F(WizardTest, AProfileAddedThroughThePanelIsStoredWithItsFiveValues)
 
     Click(wizard->btnCancel);
     AddProfile("My Site", kServer);
-    const ServerProfile stored = store.LoadProfile("My Site");
-    EXPECT_EQ(stored.UserName, "joe");
-    EXPECT_EQ(stored.PassWord, "pa:ss");
-    EXPECT_EQ(stored.HostName, "ftp.example.org");
-    EXPECT_EQ(stored.HostDirName, "public_html");
-    EXPECT_EQ(stored.Port, "2121");
+    ExpectSameProfile(store.LoadProfile("My Site"), kServer);
     EXPECT_EQ(wizard->windowTitle(), "Upload Wizard ");
     EXPECT_FALSE(wizard->pnlProfiles->isVisible());
     EXPECT_FALSE(wizard->btnApply->isVisible());
@@ -122,12 +117,9 @@ TEST_F(WizardTest, ARenameReplacesTheOldProfileInItsPlace)
     Click(wizard->btnApply);
     EXPECT_TRUE(dialogs.calls.empty());
     EXPECT_EQ(store.ListProfiles(), (std::vector<std::string>{"A", "Bee", "C"}));
-    const ServerProfile renamed = store.LoadProfile("Bee");
-    EXPECT_EQ(renamed.UserName, kServer.UserName);
-    EXPECT_EQ(renamed.PassWord, kServer.PassWord);
-    EXPECT_EQ(renamed.HostName, kServer.HostName);
-    EXPECT_EQ(renamed.HostDirName, kServer.HostDirName);
-    EXPECT_EQ(renamed.Port, "990");
+    ServerProfile renamed = kServer;
+    renamed.Port = "990";
+    ExpectSameProfile(store.LoadProfile("Bee"), renamed);
     EXPECT_EQ(ProfileNames(), (QStringList{"A", "Bee", "C"}));
     EXPECT_EQ(wizard->lvProfiles->selectedItems(), QList<QListWidgetItem*>{ProfileItem("Bee")});
 

@@ -47,6 +47,8 @@ std::vector<std::string> Stored(const std::vector<std::string>& commands)
 
 class PublishingTest : public WizardTest {
 protected:
+    static constexpr std::size_t LargeSize = 8 * 1024 * 1024;
+
     void SetUp() override
     {
         ASSERT_TRUE(server.Started()) << "pyftpdlib did not start";
@@ -96,6 +98,17 @@ protected:
         sawBusy |= wizard->pnlProgress->isVisible() && wizard->Animate->Active() && !wizard->btnUpAdd->isEnabled() &&
                    !wizard->btnUpRemove->isEnabled() && !wizard->btnServers->isEnabled() &&
                    wizard->btnSend->isEnabled() && cursor && cursor->shape() == Qt::BusyCursor;
+    }
+
+    // Sends an 8 MB file and waits until its first bytes are on their way.
+    void StartLargeTransfer()
+    {
+        OpenReady({LocalFile("large.bin", LargeSize)}, Loopback());
+        Click(wizard->btnSend);
+        ASSERT_TRUE(RunUntil([this] {
+            Watch();
+            return !CountsShown().empty();
+        }, 30000));
     }
 
     // The byte counts shown for one file, in the order shown.
@@ -217,13 +230,7 @@ TEST_F(PublishingTest, FailuresShowTheirErrorAndLeaveTheWindowReady)
 
 TEST_F(PublishingTest, ClosingWhileAFileIsSentAsksThenQuitsCleanly)
 {
-    const std::size_t size = 8 * 1024 * 1024;
-    OpenReady({LocalFile("large.bin", size)}, Loopback());
-    Click(wizard->btnSend);
-    ASSERT_TRUE(RunUntil([this] {
-        Watch();
-        return !CountsShown().empty();
-    }, 30000));
+    StartLargeTransfer();
 
     dialogs.Answering(Answer::No);
     Click(wizard->btnClose);
@@ -237,20 +244,16 @@ TEST_F(PublishingTest, ClosingWhileAFileIsSentAsksThenQuitsCleanly)
     EXPECT_EQ(dialogs.calls[1].text,
               "The files are still being sent. Do you want to stop sending and close the Upload Wizard?");
     // The file was cut off, and the server was told goodbye.
-    EXPECT_LT(fs::file_size(server.Root() + "large.bin"), size);
+    EXPECT_LT(fs::file_size(server.Root() + "large.bin"), LargeSize);
     EXPECT_EQ(server.Commands().back(), "QUIT");
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(PublishingTest, SendingAgainDuringATransferQuitsFirst)
 {
-    const std::size_t size = 8 * 1024 * 1024;
-    OpenReady({LocalFile("large.bin", size)}, Loopback());
-    Click(wizard->btnSend);
-    ASSERT_TRUE(RunUntil([this] {
-        Watch();
-        return !CountsShown().empty();
-    }, 30000));
+    StartLargeTransfer();
+    Click(wizard->btnUpload);  // showing the panel again unlocks nothing
+    EXPECT_FALSE(wizard->btnUpRemove->isEnabled());
     Click(wizard->btnSend);
     EXPECT_EQ(wizard->lblProgress->text(), "Connected...");
     ASSERT_TRUE(RunUntil([this] { return wizard->lstUpload->isEnabled(); }, 30000));
@@ -260,7 +263,7 @@ TEST_F(PublishingTest, SendingAgainDuringATransferQuitsFirst)
 
     SendAndWait();
     EXPECT_EQ(dialogs.Texts(), QStringList{"Transfer Completed."});
-    EXPECT_EQ(fs::file_size(server.Root() + "large.bin"), size);
+    EXPECT_EQ(fs::file_size(server.Root() + "large.bin"), LargeSize);
 }
 
 // A scripted server drops the control connection in the middle of the data.

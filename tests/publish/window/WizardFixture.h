@@ -27,6 +27,15 @@ namespace tarvin::publish::test {
 
 using tarvin::testing::ScriptedDialogs;
 
+inline void ExpectSameProfile(const ServerProfile& actual, const ServerProfile& expected)
+{
+    EXPECT_EQ(actual.UserName, expected.UserName);
+    EXPECT_EQ(actual.PassWord, expected.PassWord);
+    EXPECT_EQ(actual.HostName, expected.HostName);
+    EXPECT_EQ(actual.HostDirName, expected.HostDirName);
+    EXPECT_EQ(actual.Port, expected.Port);
+}
+
 class WizardTest : public ::testing::Test {
 protected:
     void Open(const std::vector<std::string>& files = {})
