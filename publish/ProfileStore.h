@@ -24,6 +24,8 @@ struct ServerProfile {
     bool Tls = false;         // stored as "Security": "TLS" or "Plain"; absent means plain, as before the value existed
     std::string CaFile{};     // stored as "CaFile": certificates to trust besides the system's roots
     std::string TrustedFingerprint{};  // stored as "Fingerprint": SHA-256 of a certificate the user trusts
+
+    static constexpr int MaxTimeout = 24 * 3600;  // what the window and tarvin-cli accept
 };
 
 class EProfileError : public std::runtime_error {

@@ -37,7 +37,6 @@ const char* const ServerOptionsUsage =
 namespace {
 
 constexpr int ProgressIntervalMs = 500;
-constexpr int MaxTimeoutSeconds = 24 * 3600;
 
 std::optional<std::string> FingerprintOption(const ParsedOptions& options)
 {
@@ -69,13 +68,13 @@ void ApplyConnectionOptions(const ParsedOptions& options, ServerProfile& profile
     if (const auto text = options.Value("--timeout")) {
         try {
             const int seconds = StrToInt(*text);
-            if (seconds > 0 && seconds <= MaxTimeoutSeconds) {
+            if (seconds > 0 && seconds <= ServerProfile::MaxTimeout) {
                 profile.Timeout = seconds;
                 return;
             }
         } catch (const EConvertError&) {
         }
-        throw UsageError("--timeout needs a number of seconds from 1 to " + std::to_string(MaxTimeoutSeconds));
+        throw UsageError("--timeout needs a number of seconds from 1 to " + std::to_string(ServerProfile::MaxTimeout));
     }
 }
 

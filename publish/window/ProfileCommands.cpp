@@ -8,9 +8,11 @@
 #include "publish/window/UploadTexts.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QToolButton>
 
 namespace tarvin {
@@ -55,6 +57,8 @@ void TfrmUpload::btnAddClick()
     ClearEditBoxes();
     ShowEditButtons(true);
     txtPort->setText(QStringLiteral("21"));
+    updnTimeout->setValue(publish::ServerProfile{}.Timeout);
+    chkPassive->setChecked(true);  // new profiles work behind routers too
     pnlProfiles->raise();
     pnlProfiles->show();
     txtProfileName->setFocus();
@@ -82,6 +86,8 @@ void TfrmUpload::ShowProfile(const QString& name, const publish::ServerProfile& 
     txtHostName->setText(QString::fromStdString(profile.HostName));
     txtInitialDir->setText(QString::fromStdString(profile.HostDirName));
     txtPort->setText(QString::fromStdString(profile.Port));
+    updnTimeout->setValue(profile.Timeout);
+    chkPassive->setChecked(profile.Passive);
 }
 
 publish::ServerProfile TfrmUpload::PanelProfile() const
@@ -92,6 +98,8 @@ publish::ServerProfile TfrmUpload::PanelProfile() const
     profile.HostName = txtHostName->text().toStdString();
     profile.HostDirName = txtInitialDir->text().toStdString();
     profile.Port = txtPort->text().toStdString();
+    profile.Timeout = updnTimeout->value();
+    profile.Passive = chkPassive->isChecked();
     return profile;
 }
 

@@ -20,12 +20,14 @@
 #include <string>
 #include <vector>
 
+class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
+class QSpinBox;
 class QTimer;
 class QToolButton;
 
@@ -81,6 +83,8 @@ public:
     QLineEdit* txtHostName;
     QLineEdit* txtInitialDir;
     QLineEdit* txtPort;
+    QSpinBox* updnTimeout;  // seconds without reply or progress before the upload gives up
+    QCheckBox* chkPassive;
     // The upload panel.
     QWidget* pnlUpload;
     QWidget* pnlProgress;

@@ -11,6 +11,7 @@
 #include "publish/window/UploadTexts.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
 
@@ -208,7 +210,7 @@ QWidget* TfrmUpload::BuildProfilePanel(QWidget* parent)
         SetHelpTopic(label, row.topic);
         SetHelpContext(row.box, row.topic);
         row.box->setGeometry(40, top + 18, 329, 22);
-        top += 44;
+        top += 40;
     }
     auto* lblPort = new QLabel(QStringLiteral("P&ort:"), panel);
     lblPort->setGeometry(40, top + 3, 40, 16);
@@ -216,9 +218,24 @@ QWidget* TfrmUpload::BuildProfilePanel(QWidget* parent)
     SetHelpTopic(lblPort, 59);
     SetHelpContext(txtPort, 59);
     txtPort->setGeometry(82, top, 48, 22);
+    updnTimeout = new QSpinBox(panel);
+    updnTimeout->setObjectName(QStringLiteral("updnTimeout"));
+    updnTimeout->setRange(1, publish::ServerProfile::MaxTimeout);
+    updnTimeout->setValue(publish::ServerProfile{}.Timeout);
+    updnTimeout->setGeometry(289, top, 80, 22);
+    auto* lblTimeout = new QLabel(QStringLiteral("Idle &timeout (seconds):"), panel);
+    lblTimeout->setGeometry(140, top + 3, 147, 16);
+    lblTimeout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblTimeout->setBuddy(updnTimeout);
+    chkPassive = new QCheckBox(QStringLiteral("Passive mode (works behind routers and firewalls)"), panel);
+    chkPassive->setObjectName(QStringLiteral("chkPassive"));
+    chkPassive->setGeometry(40, top + 26, 329, 20);
 
     QWidget* previous = txtProfileName;
-    for (QWidget* box : {txtUserName, txtPassword, txtHostName, txtInitialDir, txtPort}) {
+    for (QWidget* box : {static_cast<QWidget*>(txtUserName), static_cast<QWidget*>(txtPassword),
+                         static_cast<QWidget*>(txtHostName), static_cast<QWidget*>(txtInitialDir),
+                         static_cast<QWidget*>(txtPort), static_cast<QWidget*>(updnTimeout),
+                         static_cast<QWidget*>(chkPassive)}) {
         setTabOrder(previous, box);
         previous = box;
     }

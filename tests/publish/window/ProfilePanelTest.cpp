@@ -11,7 +11,7 @@ namespace {
 
 using Kind = ScriptedDialogs::Kind;
 
-const ServerProfile kServer{"joe", "pa:ss", "ftp.example.org", "public_html", "2121"};
+const ServerProfile kServer{"joe", "pa:ss", "ftp.example.org", "public_html", "2121", false, 90};
 
 TEST_F(WizardTest, OpensWithTheStoredProfilesAndNothingChosen)
 {
@@ -50,6 +50,8 @@ TEST_F(WizardTest, AProfileAddedThroughThePanelIsStoredWithItsFiveValues)
     EXPECT_FALSE(wizard->btnApply->isEnabled());  // no name yet
     EXPECT_FALSE(wizard->btnUpload->isEnabled());
     EXPECT_EQ(wizard->txtPort->text(), "21");
+    EXPECT_EQ(wizard->updnTimeout->value(), 60);
+    EXPECT_TRUE(wizard->chkPassive->isChecked());  // new profiles are passive
     EXPECT_EQ(QApplication::focusWidget(), wizard->txtProfileName);
     EXPECT_EQ(wizard->txtPassword->echoMode(), QLineEdit::Password);
 
@@ -129,6 +131,22 @@ TEST_F(WizardTest, ARenameReplacesTheOldProfileInItsPlace)
     Click(wizard->btnApply);
     EXPECT_EQ(store.ListProfiles(), (std::vector<std::string>{"A", "Bee", "C"}));
     EXPECT_EQ(store.LoadProfile("Bee").UserName, "ann");
+}
+
+TEST_F(WizardTest, PassiveModeAndTheIdleTimeoutAreKeptWithTheProfile)
+{
+    store.SaveProfile("Old", "", kServer);  // active, as profiles from before the setting are
+    Open();
+    ClickProfile("Old");
+    Click(wizard->btnEdit);
+    EXPECT_FALSE(wizard->chkPassive->isChecked());
+    EXPECT_EQ(wizard->updnTimeout->value(), 90);
+    Click(wizard->chkPassive);
+    Retype(wizard->updnTimeout, "5");
+    Click(wizard->btnApply);
+    const ServerProfile stored = store.LoadProfile("Old");
+    EXPECT_TRUE(stored.Passive);
+    EXPECT_EQ(stored.Timeout, 5);
 }
 
 TEST_F(WizardTest, AnEmptyPortStaysEmpty)

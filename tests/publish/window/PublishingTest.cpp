@@ -11,9 +11,11 @@
 #include "publish/UploadList.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 
 namespace tarvin::publish::test {
@@ -81,10 +83,23 @@ protected:
     void SendAndWait(int limitMs = 30000)
     {
         Click(wizard->btnSend);
-        ASSERT_TRUE(RunUntil([this] {
+        ASSERT_TRUE(WatchUntil([this] { return wizard->lstUpload->isEnabled(); }, limitMs))
+            << "the session did not end";
+    }
+
+    // Runs the event loop one pass at a time, noting what the window shows
+    // after each, so that a fast transfer still shows its steps.
+    bool WatchUntil(const std::function<bool()>& done, int limitMs)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!done()) {
+            if (timer.elapsed() > limitMs)
+                return false;
+            QCoreApplication::processEvents();
             Watch();
-            return wizard->lstUpload->isEnabled();
-        }, limitMs)) << "the session did not end";
+        }
+        return true;
     }
 
     void Watch()
@@ -105,10 +120,7 @@ protected:
     {
         OpenReady({LocalFile("large.bin", LargeSize)}, Loopback());
         Click(wizard->btnSend);
-        ASSERT_TRUE(RunUntil([this] {
-            Watch();
-            return !CountsShown().empty();
-        }, 30000));
+        ASSERT_TRUE(WatchUntil([this] { return !CountsShown().empty(); }, 30000));
     }
 
     // The byte counts shown for one file, in the order shown.
@@ -264,6 +276,29 @@ TEST_F(PublishingTest, SendingAgainDuringATransferQuitsFirst)
     SendAndWait();
     EXPECT_EQ(dialogs.Texts(), QStringList{"Transfer Completed."});
     EXPECT_EQ(fs::file_size(server.Root() + "large.bin"), LargeSize);
+}
+
+// A server that refuses active connections takes the files from a passive profile.
+TEST_F(WizardTest, APassiveProfileSendsThroughPassiveConnections)
+{
+    PyFtpOptions passiveOnly;
+    passiveOnly.passiveOnly = true;
+    PyFtpServer server(passiveOnly);
+    ASSERT_TRUE(server.Started());
+    QTemporaryDir files;
+    const std::string path = files.filePath("index.html").toStdString();
+    std::ofstream(path, std::ios::binary) << Bytes(5000);
+    Open({path});
+    AddProfile("Passive", {PyFtpServer::User, PyFtpServer::Password, "127.0.0.1", "", std::to_string(server.Port()),
+                           true, 30});
+    ClickProfile("Passive");
+    Click(wizard->btnUpload);
+    Click(wizard->btnSend);
+    ASSERT_TRUE(RunUntil([this] { return wizard->lstUpload->isEnabled(); }, 30000));
+    EXPECT_EQ(dialogs.Texts(), QStringList{"Transfer Completed."});
+    EXPECT_EQ(Contents(server.Root() + "index.html"), Bytes(5000));
+    const auto commands = server.Commands();
+    EXPECT_NE(std::find(commands.begin(), commands.end(), "EPSV"), commands.end());
 }
 
 // A scripted server drops the control connection in the middle of the data.

@@ -5,6 +5,8 @@
 
 #include "PyFtpServer.h"
 
+#include <QElapsedTimer>
+
 #include <fstream>
 
 namespace tarvin::publish::test {
@@ -28,7 +30,8 @@ TEST_F(WizardTest, ProfilePanelAndTransferPictures)
     store.SaveProfile("My Web Host", "", {});
     Open(paths);
 
-    AddProfile("Loopback", {PyFtpServer::User, PyFtpServer::Password, "127.0.0.1", "", std::to_string(server.Port())});
+    AddProfile("Loopback",
+               {PyFtpServer::User, PyFtpServer::Password, "127.0.0.1", "", std::to_string(server.Port()), true, 60});
     ClickProfile("Loopback");
     Click(wizard->btnEdit);
     QTest::mouseClick(wizard->txtHostName, Qt::LeftButton);
@@ -38,8 +41,11 @@ TEST_F(WizardTest, ProfilePanelAndTransferPictures)
     ClickProfile("Loopback");
     Click(wizard->btnUpload);
     Click(wizard->btnSend);
-    ASSERT_TRUE(RunUntil([this] { return wizard->lblProgress->text().startsWith("Transferring... 1"); }, 30000));
-    RunFor(250);  // the animation moves on a few frames
+    // One pass of the event loop at a time, so the picture catches the transfer halfway.
+    QElapsedTimer limit;
+    limit.start();
+    while (!wizard->lblProgress->text().startsWith("Transferring... 1") && limit.elapsed() < 30000)
+        QCoreApplication::processEvents();
     ASSERT_TRUE(wizard->grab().save(target + "/upload-transfer.png"));
     ASSERT_TRUE(RunUntil([this] { return wizard->lstUpload->isEnabled(); }, 60000));
     EXPECT_EQ(dialogs.Texts(), QStringList{"Transfer Completed."});

@@ -14,7 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QCheckBox>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -34,6 +36,8 @@ inline void ExpectSameProfile(const ServerProfile& actual, const ServerProfile& 
     EXPECT_EQ(actual.HostName, expected.HostName);
     EXPECT_EQ(actual.HostDirName, expected.HostDirName);
     EXPECT_EQ(actual.Port, expected.Port);
+    EXPECT_EQ(actual.Timeout, expected.Timeout);
+    EXPECT_EQ(actual.Passive, expected.Passive);
 }
 
 class WizardTest : public ::testing::Test {
@@ -75,7 +79,7 @@ protected:
     }
 
     // Clicks into the box, selects what it holds and types over it.
-    static void Retype(QLineEdit* box, const QString& text)
+    static void Retype(QWidget* box, const QString& text)
     {
         QTest::mouseClick(box, Qt::LeftButton);
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
@@ -83,7 +87,7 @@ protected:
         QTest::keyClicks(box, text);
     }
 
-    // Add, the five values typed into the panel, Apply.
+    // Add, the profile's values typed and ticked into the panel, Apply.
     void AddProfile(const QString& name, const ServerProfile& profile)
     {
         Click(wizard->btnAdd);
@@ -93,6 +97,9 @@ protected:
         Retype(wizard->txtHostName, QString::fromStdString(profile.HostName));
         Retype(wizard->txtInitialDir, QString::fromStdString(profile.HostDirName));
         Retype(wizard->txtPort, QString::fromStdString(profile.Port));
+        Retype(wizard->updnTimeout, QString::number(profile.Timeout));
+        if (wizard->chkPassive->isChecked() != profile.Passive)
+            Click(wizard->chkPassive);
         Click(wizard->btnApply);
     }
 
