@@ -36,11 +36,19 @@ void TfrmMain::btnUploadClick()
     }
     publish::ProfileStore profiles(ProfilesFileBeside(settings_));
     std::unique_ptr<TfrmUpload> wizard;
+    std::vector<std::string> leftOut;
     {
         const HourglassCursor hourglass;
-        const std::vector<std::string> files =
-            publish::UploadListForPage(*document_, documentName_.toStdString(), programFolder_.toStdString());
+        const std::vector<std::string> files = publish::UploadListForPage(
+            *document_, documentName_.toStdString(), programFolder_.toStdString(), &leftOut);
         wizard = std::make_unique<TfrmUpload>(dialogs_, openDialog_, profiles, files, this);
+    }
+    // Pictures named outside their folders are never sent; the user hears why.
+    if (!leftOut.empty()) {
+        QStringList lines;
+        for (const std::string& line : leftOut)
+            lines << QString::fromStdString(line);
+        dialogs_.Warning(lines.join('\n'));
     }
     wizard->exec();
 }

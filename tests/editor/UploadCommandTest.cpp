@@ -79,6 +79,18 @@ TEST_F(UploadCommandTest, AnUntouchedNewPageOpensTheWizardWithItsPicturesOnly)
     EXPECT_TRUE(dialogs.calls.empty());
 }
 
+TEST_F(UploadCommandTest, APictureNamedOutsideItsFolderIsLeftOutWithAWarning)
+{
+    WriteFile("TarvinFiles/secret.jpg");
+    window->Document().Page().Items(1).ImageBlock().FileName = "../../TarvinFiles/secret.jpg";
+    const auto shown = ClickSendToWeb();
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(shown->files.isEmpty());
+    ASSERT_EQ(dialogs.calls.size(), 1u);
+    EXPECT_EQ(dialogs.calls[0].kind, ScriptedDialogs::Kind::Warning);
+    EXPECT_TRUE(dialogs.calls[0].text.contains("../../TarvinFiles/secret.jpg")) << dialogs.calls[0].text.toStdString();
+}
+
 TEST_F(UploadCommandTest, ASavedPageListsItsPicturesThenItsPageAndTheUsersProfiles)
 {
     WriteFile("Upload/backgrounds/sky.gif");
