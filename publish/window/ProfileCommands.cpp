@@ -90,9 +90,8 @@ void TfrmUpload::ShowProfile(const QString& name, const publish::ServerProfile& 
     chkPassive->setChecked(profile.Passive);
 }
 
-publish::ServerProfile TfrmUpload::PanelProfile() const
+publish::ServerProfile TfrmUpload::PanelProfile(publish::ServerProfile profile) const
 {
-    publish::ServerProfile profile;
     profile.UserName = txtUserName->text().toStdString();
     profile.PassWord = txtPassword->text().toStdString();
     profile.HostName = txtHostName->text().toStdString();
@@ -130,8 +129,10 @@ void TfrmUpload::btnApplyClick()
         return;
     }
     const QString oldName = item && newName ? item->text() : QString();
+    const publish::ServerProfile kept =
+        item ? profiles_.LoadProfile(item->text().toStdString()) : publish::ServerProfile{};
     try {
-        profiles_.SaveProfile(name.toStdString(), oldName.toStdString(), PanelProfile());
+        profiles_.SaveProfile(name.toStdString(), oldName.toStdString(), PanelProfile(kept));
     } catch (const publish::EProfileError& error) {
         dialogs_.Error(QString::fromStdString(error.what()));
         txtProfileName->setFocus();

@@ -120,7 +120,9 @@ private:
     QListWidgetItem* SelectedProfile() const;
     bool NameTaken(const QString& name) const;
     void RefuseDuplicateName();
-    publish::ServerProfile PanelProfile() const;
+    // The panel's values over the kept profile's others (TLS and a trusted
+    // certificate, set with tarvin-cli), which the panel does not show.
+    publish::ServerProfile PanelProfile(publish::ServerProfile kept) const;
     void ShowProfile(const QString& name, const publish::ServerProfile& profile);
     void EnableUploadButtons();
     std::vector<std::string> ListedFiles() const;

@@ -149,6 +149,26 @@ TEST_F(WizardTest, PassiveModeAndTheIdleTimeoutAreKeptWithTheProfile)
     EXPECT_EQ(stored.Timeout, 5);
 }
 
+TEST_F(WizardTest, EditingKeepsWhatThePanelDoesNotShow)
+{
+    ServerProfile secure = kServer;
+    secure.Tls = true;
+    secure.CaFile = "/etc/ssl/our-ca.pem";
+    secure.TrustedFingerprint = "AB:CD:EF";
+    store.SaveProfile("Secure", "", secure);
+    Open();
+    ClickProfile("Secure");
+    Click(wizard->btnEdit);
+    Retype(wizard->txtProfileName, "Safe");
+    Retype(wizard->txtUserName, "ann");
+    Click(wizard->btnApply);
+    const ServerProfile stored = store.LoadProfile("Safe");
+    EXPECT_EQ(stored.UserName, "ann");
+    EXPECT_TRUE(stored.Tls);
+    EXPECT_EQ(stored.CaFile, secure.CaFile);
+    EXPECT_EQ(stored.TrustedFingerprint, secure.TrustedFingerprint);
+}
+
 TEST_F(WizardTest, AnEmptyPortStaysEmpty)
 {
     Open();

@@ -29,6 +29,15 @@ namespace tarvin::publish::test {
 
 using tarvin::testing::ScriptedDialogs;
 
+// The messages' first lines: "Transfer Completed." comes with a note on the lines below.
+inline QStringList FirstLines(const QStringList& texts)
+{
+    QStringList lines;
+    for (const QString& text : texts)
+        lines << text.section('\n', 0, 0);
+    return lines;
+}
+
 inline void ExpectSameProfile(const ServerProfile& actual, const ServerProfile& expected)
 {
     EXPECT_EQ(actual.UserName, expected.UserName);
