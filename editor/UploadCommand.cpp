@@ -5,6 +5,8 @@
 #include "platform/CursorGuard.h"
 #include "platform/Dialogs.h"
 #include "publish/UploadList.h"
+#include "publish/UploadRecord.h"
+#include "publish/VisibleText.h"
 #include "publish/window/TfrmUpload.h"
 
 #include <QFileInfo>
@@ -41,13 +43,16 @@ void TfrmMain::btnUploadClick()
         const HourglassCursor hourglass;
         const std::vector<std::string> files = publish::UploadListForPage(
             *document_, documentName_.toStdString(), programFolder_.toStdString(), &leftOut);
-        wizard = std::make_unique<TfrmUpload>(dialogs_, openDialog_, profiles, files, this);
+        // Window and tarvin-cli keep one record of what was uploaded where.
+        wizard = std::make_unique<TfrmUpload>(dialogs_, openDialog_, profiles, files,
+                                              publish::UploadRecord::DefaultFolder(), this);
     }
-    // Pictures named outside their folders are never sent; the user hears why.
+    // Pictures named outside their folders are never sent; the user hears why,
+    // with the names from the document shown safely.
     if (!leftOut.empty()) {
         QStringList lines;
         for (const std::string& line : leftOut)
-            lines << QString::fromStdString(line);
+            lines << QString::fromStdString(publish::VisibleText(line));
         dialogs_.Warning(lines.join('\n'));
     }
     wizard->exec();

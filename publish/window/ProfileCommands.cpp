@@ -4,11 +4,14 @@
 #include "publish/window/TfrmUpload.h"
 
 #include "platform/Dialogs.h"
+#include "publish/window/TfrmConnectionTest.h"
 #include "publish/window/UploadPictures.h"
 #include "publish/window/UploadTexts.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -37,14 +40,9 @@ void TfrmUpload::lvProfilesClick()
         button->setEnabled(selected);
 }
 
-void TfrmUpload::ClearEditBoxes()
-{
-    for (QLineEdit* box : {txtProfileName, txtUserName, txtPassword, txtHostName, txtInitialDir, txtPort})
-        box->clear();
-}
-
 void TfrmUpload::ShowEditButtons(bool editing)
 {
+    btnTest->setVisible(editing);
     btnApply->setVisible(editing);
     btnCancel->setVisible(editing);
     btnUpload->setEnabled(!editing);
@@ -54,11 +52,12 @@ void TfrmUpload::btnAddClick()
 {
     profileEditMode_ = pemAdd;
     setWindowTitle(AddCaption);
-    ClearEditBoxes();
+    // New profiles work behind routers and keep the password off the wire.
+    editedProfile_ = {};
+    editedProfile_.Passive = true;
+    editedProfile_.Tls = true;
+    ShowProfile(QString(), editedProfile_);
     ShowEditButtons(true);
-    txtPort->setText(QStringLiteral("21"));
-    updnTimeout->setValue(publish::ServerProfile{}.Timeout);
-    chkPassive->setChecked(true);  // new profiles work behind routers too
     pnlProfiles->raise();
     pnlProfiles->show();
     txtProfileName->setFocus();
@@ -69,7 +68,8 @@ void TfrmUpload::btnEditClick()
     const QListWidgetItem* item = SelectedProfile();
     if (!item)
         return;
-    ShowProfile(item->text(), profiles_.LoadProfile(item->text().toStdString()));
+    editedProfile_ = profiles_.LoadProfile(item->text().toStdString());
+    ShowProfile(item->text(), editedProfile_);
     profileEditMode_ = pemEdit;
     setWindowTitle(EditCaption);
     ShowEditButtons(true);
@@ -88,10 +88,14 @@ void TfrmUpload::ShowProfile(const QString& name, const publish::ServerProfile& 
     txtPort->setText(QString::fromStdString(profile.Port));
     updnTimeout->setValue(profile.Timeout);
     chkPassive->setChecked(profile.Passive);
+    cbSecurity->setCurrentText(profile.Tls ? FtpOverTls : PlainFtp);
+    txtCaFile->setText(QString::fromStdString(profile.CaFile));
+    cbSecurityChange();
 }
 
-publish::ServerProfile TfrmUpload::PanelProfile(publish::ServerProfile profile) const
+publish::ServerProfile TfrmUpload::PanelProfile() const
 {
+    publish::ServerProfile profile = editedProfile_;
     profile.UserName = txtUserName->text().toStdString();
     profile.PassWord = txtPassword->text().toStdString();
     profile.HostName = txtHostName->text().toStdString();
@@ -99,7 +103,39 @@ publish::ServerProfile TfrmUpload::PanelProfile(publish::ServerProfile profile) 
     profile.Port = txtPort->text().toStdString();
     profile.Timeout = updnTimeout->value();
     profile.Passive = chkPassive->isChecked();
+    profile.Tls = cbSecurity->currentText() == FtpOverTls;
+    profile.CaFile = txtCaFile->text().toStdString();
     return profile;
+}
+
+// The certificate authority file belongs to FTP over TLS only.
+void TfrmUpload::cbSecurityChange()
+{
+    const bool tls = cbSecurity->currentText() == FtpOverTls;
+    txtCaFile->setEnabled(tls);
+    btnCaBrowse->setEnabled(tls);
+}
+
+void TfrmUpload::btnCaBrowseClick()
+{
+    FileDialogRequest request;
+    request.title = CaFileTitle;
+    request.filter = CaFileFilter;
+    if (!txtCaFile->text().isEmpty()) {
+        const QFileInfo current(txtCaFile->text());
+        request.fileName = current.fileName();
+        request.initialFolder = current.absolutePath();
+    }
+    if (const std::optional<QString> chosen = dialogs_.OpenFile(request))
+        txtCaFile->setText(*chosen);
+    txtCaFile->setFocus();
+}
+
+// The test takes the panel's values as they stand, applied or not; a
+// certificate trusted there is kept when the profile is applied.
+void TfrmUpload::btnTestClick()
+{
+    frmConnectionTest->Run(PanelProfile());
 }
 
 bool TfrmUpload::NameTaken(const QString& name) const
@@ -129,10 +165,8 @@ void TfrmUpload::btnApplyClick()
         return;
     }
     const QString oldName = item && newName ? item->text() : QString();
-    const publish::ServerProfile kept =
-        item ? profiles_.LoadProfile(item->text().toStdString()) : publish::ServerProfile{};
     try {
-        profiles_.SaveProfile(name.toStdString(), oldName.toStdString(), PanelProfile(kept));
+        profiles_.SaveProfile(name.toStdString(), oldName.toStdString(), PanelProfile());
     } catch (const publish::EProfileError& error) {
         dialogs_.Error(QString::fromStdString(error.what()));
         txtProfileName->setFocus();

@@ -1,11 +1,12 @@
 #pragma once
 // TfrmUpload, the upload wizard: keeps the list of server profiles (add, edit,
 // delete) and sends the files of a page to the chosen one. Everything it
-// sends goes through its UploadSession; it answers the session's questions
-// through the program's Dialogs.
+// sends goes through its UploadSession, and the profile panel's "Test"
+// through a ConnectionTest; it answers their questions through the program's
+// Dialogs.
 //
 //   ProfileStore store(file);
-//   TfrmUpload wizard(dialogs, openDialog, store, files, mainWindow);
+//   TfrmUpload wizard(dialogs, openDialog, store, files, UploadRecord::DefaultFolder(), mainWindow);
 //   wizard.exec();
 
 #include "platform/CursorGuard.h"
@@ -13,6 +14,7 @@
 #include "publish/ProfileStore.h"
 #include "publish/UploadPrompts.h"
 #include "publish/UploadSession.h"
+#include "publish/window/DialogPrompts.h"
 
 #include <QDialog>
 
@@ -21,6 +23,7 @@
 #include <vector>
 
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -36,9 +39,10 @@ namespace tarvin {
 class Dialogs;
 class GlobeAnimation;
 class SharedOpenDialog;
+class TfrmConnectionTest;
 class TListBoxHrz;
 
-class TfrmUpload : public QDialog, private publish::UploadPrompts {
+class TfrmUpload : public QDialog, private DialogPrompts {
     Q_OBJECT
 public:
     enum TProfileEditMode { pemAdd = 0, pemEdit = 1 };
@@ -46,9 +50,11 @@ public:
     // How long closing waits for the server to take its leave.
     static constexpr int QuitLimitMs = 5000;
 
-    // files: full local paths, sent from the last to the first.
+    // files: full local paths, sent from the last to the first. recordFolder
+    // keeps the records of verified uploads that "Send only changed files"
+    // goes by (empty keeps none).
     TfrmUpload(Dialogs& dialogs, SharedOpenDialog& openDialog, publish::ProfileStore& profiles,
-               const std::vector<std::string>& files, QWidget* parent = nullptr);
+               const std::vector<std::string>& files, const std::string& recordFolder, QWidget* parent = nullptr);
     ~TfrmUpload() override;
 
     TProfileEditMode ProfileEditMode() const { return profileEditMode_; }
@@ -60,6 +66,9 @@ public:
     void btnApplyClick();
     void btnCancelClick();
     void btnDeleteClick();
+    void cbSecurityChange();
+    void btnCaBrowseClick();
+    void btnTestClick();
     // The upload panel.
     void btnServersClick(int tag);  // 0: "Servers", 1: "Upload"
     void lstUploadClick();
@@ -75,6 +84,7 @@ public:
     QToolButton* btnEdit;
     QPushButton* btnApply;
     QPushButton* btnCancel;
+    QPushButton* btnTest;
     // The profile panel.
     QWidget* pnlProfiles;
     QLineEdit* txtProfileName;
@@ -85,12 +95,17 @@ public:
     QLineEdit* txtPort;
     QSpinBox* updnTimeout;  // seconds without reply or progress before the upload gives up
     QCheckBox* chkPassive;
+    QComboBox* cbSecurity;  // FTP over TLS or plain FTP
+    QLineEdit* txtCaFile;   // certificates to trust besides the system's
+    QPushButton* btnCaBrowse;
+    TfrmConnectionTest* frmConnectionTest;
     // The upload panel.
     QWidget* pnlUpload;
     QWidget* pnlProgress;
     GlobeAnimation* Animate;
     QLabel* lblProgress;
     QToolButton* btnSend;
+    QCheckBox* chkChangedOnly;
     QToolButton* btnUpAdd;
     QToolButton* btnUpRemove;
     TListBoxHrz* lstUpload;
@@ -114,15 +129,14 @@ private:
     void BuildButtonStrip();
     void ConnectHandlers();
 
-    void ClearEditBoxes();
     void ShowEditButtons(bool editing);
     QListWidgetItem* AddProfileItem(const QString& name);
     QListWidgetItem* SelectedProfile() const;
     bool NameTaken(const QString& name) const;
     void RefuseDuplicateName();
-    // The panel's values over the kept profile's others (TLS and a trusted
-    // certificate, set with tarvin-cli), which the panel does not show.
-    publish::ServerProfile PanelProfile(publish::ServerProfile kept) const;
+    // The panel's values over the edited profile's others (a trusted
+    // certificate), which the panel does not show.
+    publish::ServerProfile PanelProfile() const;
     void ShowProfile(const QString& name, const publish::ServerProfile& profile);
     void EnableUploadButtons();
     std::vector<std::string> ListedFiles() const;
@@ -131,14 +145,14 @@ private:
     // The session's prompts.
     void Progress(const std::string& label) override;
     void Busy(bool busy) override;
-    bool AskYesNo(const std::string& question) override;
-    void Warning(const std::string& text) override;
-    void Information(const std::string& text) override;
+    void KeepFingerprint(const std::string& fingerprint) override;
 
-    Dialogs& dialogs_;
     SharedOpenDialog& openDialog_;
     publish::ProfileStore& profiles_;
     TProfileEditMode profileEditMode_ = pemAdd;
+    // The profile as the panel opened it; a certificate trusted in a test joins it.
+    publish::ServerProfile editedProfile_;
+    std::string sendingProfile_;  // the name of the profile the files go to
 
     publish::TFtpClient ftp_;
     publish::UploadSession session_;

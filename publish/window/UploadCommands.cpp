@@ -9,6 +9,7 @@
 #include "publish/window/GlobeAnimation.h"
 #include "publish/window/UploadTexts.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -85,8 +86,10 @@ void TfrmUpload::btnSendClick()
         dialogs_.Warning(NoProfileChosen);
         return;
     }
+    sendingProfile_ = profile->text().toStdString();
     session_.Files = ListedFiles();
-    session_.Send(profiles_.LoadProfile(profile->text().toStdString()));
+    session_.ChangedOnly = chkChangedOnly->isChecked();
+    session_.Send(profiles_.LoadProfile(sendingProfile_));
 }
 
 void TfrmUpload::Progress(const std::string& label)
@@ -103,29 +106,23 @@ void TfrmUpload::Busy(bool busy)
     pnlProgress->setVisible(busy);
     Animate->SetActive(busy);
     for (QWidget* control : {static_cast<QWidget*>(lstUpload), static_cast<QWidget*>(btnUpAdd),
-                             static_cast<QWidget*>(btnUpRemove), static_cast<QWidget*>(btnServers)})
+                             static_cast<QWidget*>(btnUpRemove), static_cast<QWidget*>(btnServers),
+                             static_cast<QWidget*>(chkChangedOnly)})
         control->setEnabled(!busy);
     if (!busy && closing_ == Closing::WaitingForQuit)
         FinishClosing();
 }
 
-// Message boxes show the arrow, not the busy cursor of the transfer.
-bool TfrmUpload::AskYesNo(const std::string& question)
+// A certificate trusted while sending is kept with the profile at once; the
+// upload goes on even when the profiles cannot be written.
+void TfrmUpload::KeepFingerprint(const std::string& fingerprint)
 {
-    const OverrideCursor arrow(Qt::ArrowCursor);
-    return dialogs_.Ask(MessageIcon::Warning, QString::fromStdString(question), false) == Answer::Yes;
-}
-
-void TfrmUpload::Warning(const std::string& text)
-{
-    const OverrideCursor arrow(Qt::ArrowCursor);
-    dialogs_.Warning(QString::fromStdString(text));
-}
-
-void TfrmUpload::Information(const std::string& text)
-{
-    const OverrideCursor arrow(Qt::ArrowCursor);
-    dialogs_.Information(QString::fromStdString(text));
+    try {
+        profiles_.SetTrustedFingerprint(sendingProfile_, fingerprint);
+    } catch (const publish::EProfileError& error) {
+        const OverrideCursor arrow(Qt::ArrowCursor);
+        dialogs_.Error(QString::fromStdString(error.what()));
+    }
 }
 
 // With a connection open the user is asked first; on Yes the session is

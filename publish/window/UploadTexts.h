@@ -21,4 +21,16 @@ inline constexpr const char* StopQuestion =
 
 inline constexpr const char* AllFilesFilter = "All Files|*.*";
 
+// The profile panel's security settings.
+inline constexpr const char* PlainFtp = "Plain FTP";
+inline constexpr const char* FtpOverTls = "FTP over TLS";
+inline constexpr const char* CaFileTitle = "Certificate Authority File";
+inline constexpr const char* CaFileFilter = "Certificate Files|*.pem;*.crt;*.cer|All Files|*.*";
+
+// The connection test's window.
+inline constexpr const char* TestCaption = "Connection Test";
+inline constexpr const char* TestPassed = "Every step passed: the server is ready for uploads.";
+inline constexpr const char* TestFailed = "The test failed. The failed step says what to try.";
+inline constexpr const char* TestStopped = "The test was stopped.";
+
 } // namespace tarvin::upload_texts

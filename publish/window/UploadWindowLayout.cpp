@@ -7,11 +7,13 @@
 #include "platform/ListBoxHrz.h"
 #include "publish/window/GlobeAnimation.h"
 #include "publish/window/KeyFilters.h"
+#include "publish/window/TfrmConnectionTest.h"
 #include "publish/window/UploadPictures.h"
 #include "publish/window/UploadTexts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,9 +86,9 @@ QLineEdit* Box(const char* name, QWidget* parent)
 // FormCreate: the stored profiles in the list, the page's files in the upload
 // list, the animation standing still.
 TfrmUpload::TfrmUpload(Dialogs& dialogs, SharedOpenDialog& openDialog, publish::ProfileStore& profiles,
-                       const std::vector<std::string>& files, QWidget* parent)
+                       const std::vector<std::string>& files, const std::string& recordFolder, QWidget* parent)
     : QDialog(parent),
-      dialogs_(dialogs),
+      DialogPrompts(dialogs),
       openDialog_(openDialog),
       profiles_(profiles),
       session_(ftp_, *this),
@@ -102,6 +104,7 @@ TfrmUpload::TfrmUpload(Dialogs& dialogs, SharedOpenDialog& openDialog, publish::
         AddProfileItem(QString::fromStdString(name));
     for (const std::string& file : files)
         lstUpload->addItem(QString::fromStdString(file));
+    session_.RecordFolder = recordFolder;
     quitLimit_->setSingleShot(true);
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
@@ -164,11 +167,16 @@ void TfrmUpload::BuildBevel()
     btnCancel = new QPushButton(QStringLiteral("Cancel"), pnlBevel);
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
     btnCancel->setGeometry(300, 378, 75, 25);
-    for (QPushButton* button : {btnApply, btnCancel}) {
+    btnTest = new QPushButton(QStringLiteral("T&est"), pnlBevel);
+    btnTest->setObjectName(QStringLiteral("btnTest"));
+    btnTest->setToolTip(QStringLiteral("Try the settings on the server, step by step"));
+    btnTest->setGeometry(10, 378, 75, 25);
+    for (QPushButton* button : {btnTest, btnApply, btnCancel}) {
         button->setAutoDefault(false);
         button->hide();
     }
     btnApply->setEnabled(false);
+    frmConnectionTest = new TfrmConnectionTest(dialogs_, this);
 }
 
 QWidget* TfrmUpload::BuildProfilePanel(QWidget* parent)
@@ -209,15 +217,19 @@ QWidget* TfrmUpload::BuildProfilePanel(QWidget* parent)
         label->setBuddy(row.box);
         SetHelpTopic(label, row.topic);
         SetHelpContext(row.box, row.topic);
-        row.box->setGeometry(40, top + 18, 329, 22);
-        top += 40;
+        row.box->setGeometry(40, top + 16, 329, 22);
+        top += 38;
     }
-    auto* lblPort = new QLabel(QStringLiteral("P&ort:"), panel);
-    lblPort->setGeometry(40, top + 3, 40, 16);
-    lblPort->setBuddy(txtPort);
-    SetHelpTopic(lblPort, 59);
+    // The connection's settings: a short label before each, in three rows.
+    const auto shortLabel = [panel](const char* caption, QWidget* buddy, int y) {
+        auto* label = new QLabel(QString::fromUtf8(caption), panel);
+        label->setGeometry(40, y + 3, 52, 16);
+        label->setBuddy(buddy);
+        return label;
+    };
+    SetHelpTopic(shortLabel("P&ort:", txtPort, top), 59);
     SetHelpContext(txtPort, 59);
-    txtPort->setGeometry(82, top, 48, 22);
+    txtPort->setGeometry(94, top, 48, 22);
     updnTimeout = new QSpinBox(panel);
     updnTimeout->setObjectName(QStringLiteral("updnTimeout"));
     updnTimeout->setRange(1, publish::ServerProfile::MaxTimeout);
@@ -227,15 +239,38 @@ QWidget* TfrmUpload::BuildProfilePanel(QWidget* parent)
     lblTimeout->setGeometry(140, top + 3, 147, 16);
     lblTimeout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblTimeout->setBuddy(updnTimeout);
-    chkPassive = new QCheckBox(QStringLiteral("Passive mode (works behind routers and firewalls)"), panel);
+
+    top += 25;
+    cbSecurity = new QComboBox(panel);
+    cbSecurity->setObjectName(QStringLiteral("cbSecurity"));
+    cbSecurity->addItems({FtpOverTls, PlainFtp});
+    cbSecurity->setToolTip(QStringLiteral("FTP over TLS sends the password and the files encrypted"));
+    cbSecurity->setGeometry(94, top, 130, 22);
+    shortLabel("Securit&y:", cbSecurity, top);
+    chkPassive = new QCheckBox(QStringLiteral("Passive mode"), panel);
     chkPassive->setObjectName(QStringLiteral("chkPassive"));
-    chkPassive->setGeometry(40, top + 26, 329, 20);
+    chkPassive->setToolTip(QStringLiteral("Passive mode works behind routers and firewalls"));
+    chkPassive->setGeometry(236, top + 1, 133, 20);
+
+    top += 25;
+    txtCaFile = Box("txtCaFile", panel);
+    txtCaFile->setPlaceholderText(QStringLiteral("optional"));
+    txtCaFile->setToolTip(
+        QStringLiteral("Certificates to trust besides the system's, for a server whose certificate your provider "
+                       "or company issues itself"));
+    txtCaFile->setGeometry(94, top, 206, 22);
+    shortLabel("CA &file:", txtCaFile, top);
+    btnCaBrowse = new QPushButton(QStringLiteral("&Browse..."), panel);
+    btnCaBrowse->setObjectName(QStringLiteral("btnCaBrowse"));
+    btnCaBrowse->setAutoDefault(false);
+    btnCaBrowse->setGeometry(304, top, 65, 22);
 
     QWidget* previous = txtProfileName;
     for (QWidget* box : {static_cast<QWidget*>(txtUserName), static_cast<QWidget*>(txtPassword),
                          static_cast<QWidget*>(txtHostName), static_cast<QWidget*>(txtInitialDir),
                          static_cast<QWidget*>(txtPort), static_cast<QWidget*>(updnTimeout),
-                         static_cast<QWidget*>(chkPassive)}) {
+                         static_cast<QWidget*>(cbSecurity), static_cast<QWidget*>(chkPassive),
+                         static_cast<QWidget*>(txtCaFile), static_cast<QWidget*>(btnCaBrowse)}) {
         setTabOrder(previous, box);
         previous = box;
     }
@@ -269,6 +304,12 @@ QWidget* TfrmUpload::BuildUploadPanel(QWidget* parent)
     btnSend->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     btnSend->setGeometry(0, 60, 200, 30);
     btnSend->setEnabled(false);
+    chkChangedOnly = new QCheckBox(QStringLiteral("Send only &changed files"), panel);
+    chkChangedOnly->setObjectName(QStringLiteral("chkChangedOnly"));
+    chkChangedOnly->setToolTip(
+        QStringLiteral("Leave out the files that are unchanged since their last upload to this server folder and "
+                       "that the server still holds"));
+    chkChangedOnly->setGeometry(206, 65, ListArea.width() - 206, 20);
     auto* hint = PlainLabel(UploadHint, panel);
     hint->setWordWrap(true);
     hint->setGeometry(0, 92, ListArea.width(), 34);
@@ -315,6 +356,12 @@ void TfrmUpload::ConnectHandlers()
     connect(btnDelete, &QToolButton::clicked, this, &TfrmUpload::btnDeleteClick);
     connect(btnApply, &QPushButton::clicked, this, &TfrmUpload::btnApplyClick);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmUpload::btnCancelClick);
+    connect(btnTest, &QPushButton::clicked, this, &TfrmUpload::btnTestClick);
+    connect(btnCaBrowse, &QPushButton::clicked, this, &TfrmUpload::btnCaBrowseClick);
+    connect(cbSecurity, &QComboBox::currentIndexChanged, this, &TfrmUpload::cbSecurityChange);
+    frmConnectionTest->OnTrusted = [this](const std::string& fingerprint) {
+        editedProfile_.TrustedFingerprint = fingerprint;
+    };
     // txtProfileNameChange
     connect(txtProfileName, &QLineEdit::textChanged, this,
             [this](const QString& name) { btnApply->setEnabled(!name.isEmpty()); });

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -47,13 +48,15 @@ inline void ExpectSameProfile(const ServerProfile& actual, const ServerProfile& 
     EXPECT_EQ(actual.Port, expected.Port);
     EXPECT_EQ(actual.Timeout, expected.Timeout);
     EXPECT_EQ(actual.Passive, expected.Passive);
+    EXPECT_EQ(actual.Tls, expected.Tls);
+    EXPECT_EQ(actual.CaFile, expected.CaFile);
 }
 
 class WizardTest : public ::testing::Test {
 protected:
     void Open(const std::vector<std::string>& files = {})
     {
-        wizard = std::make_unique<TfrmUpload>(dialogs, openDialog, store, files);
+        wizard = std::make_unique<TfrmUpload>(dialogs, openDialog, store, files, records.path().toStdString());
         wizard->show();
         QApplication::setActiveWindow(wizard.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(wizard.get()));
@@ -109,7 +112,17 @@ protected:
         Retype(wizard->updnTimeout, QString::number(profile.Timeout));
         if (wizard->chkPassive->isChecked() != profile.Passive)
             Click(wizard->chkPassive);
+        ChooseSecurity(profile.Tls);
+        if (profile.Tls)
+            Retype(wizard->txtCaFile, QString::fromStdString(profile.CaFile));
         Click(wizard->btnApply);
+    }
+
+    // FTP over TLS is the first choice, plain FTP the last.
+    void ChooseSecurity(bool tls)
+    {
+        QTest::keyClick(wizard->cbSecurity, tls ? Qt::Key_Home : Qt::Key_End);
+        ASSERT_EQ(wizard->cbSecurity->currentText(), tls ? "FTP over TLS" : "Plain FTP");
     }
 
     QStringList ProfileNames() const
@@ -141,6 +154,7 @@ protected:
 
     QTemporaryDir folder;
     ProfileStore store{folder.filePath("Tarvin5.conf")};
+    QTemporaryDir records;  // what "Send only changed files" goes by
     ScriptedDialogs dialogs;
     SharedOpenDialog openDialog{dialogs};
     std::unique_ptr<TfrmUpload> wizard;
