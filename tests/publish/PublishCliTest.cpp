@@ -91,6 +91,23 @@ TEST_F(PublishCli, APictureNameReachingOutsideIsLeftOutAndReported)
     EXPECT_TRUE(fs::exists(server_.Root() + "site/MyPage.html"));
 }
 
+// A document may name a picture with control characters that would steer the
+// terminal: the warning shows them as escapes.
+TEST_F(PublishCli, ALeftOutNameIsShownWithoutItsControlCharacters)
+{
+    TPagelette page;
+    BuildDefaultPage(page);
+    page.Page().Items(0).PagePropertiesBlock().Background = "../\x1b]0;owned\x07\x1b[2J\r\x9b";
+    ASSERT_TRUE(WriteDocument(pf_ + "TarvinFiles/My Page.tvd", page).Ok());
+    const auto run = Publish(QStringList{Document()} + Server() + QStringList{"--dir", "site", "--create-dir"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("Left out of the upload: \"../\\x1B]0;owned\\x07\\x1B[2J\\x0D\\x9B\""), std::string::npos)
+        << run.err;
+    for (const char c : run.err)
+        EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20) << "control character " << int(c) << " printed";
+    EXPECT_EQ(run.err.find('\x9b'), std::string::npos);
+}
+
 TEST_F(PublishCli, TimeoutEndsARunThatHearsNothingForThatLong)
 {
     // Listens, so connections are made, but never answers: this test does not
