@@ -104,7 +104,7 @@ void ConnectionTest::RequestDone(TFtpRequest request, int error)
             else if (stage_ == Stage::Secure)
                 Failed(reply, SecureAdvice(reply));
             else if (stage_ == Stage::LogIn)
-                Failed(reply, "Check the user name and the password (letter case counts).");
+                Failed(reply, LoginAdvice(error, reply));
             else
                 Failed(reply, "The server does not encrypt file transfers. Ask your provider.");
             Finish();
@@ -258,6 +258,16 @@ std::string ConnectionTest::SecureAdvice(const std::string& reply)
                "uses.";
     return "The server does not offer FTP over TLS. Ask your provider for its secure FTP settings; plain FTP sends "
            "your password unprotected.";
+}
+
+// Servers that insist on encryption refuse a clear-text login, some with 534,
+// others with 530 or 550 and words about TLS or SSL.
+std::string ConnectionTest::LoginAdvice(int error, const std::string& reply) const
+{
+    const bool wantsTls = error == 534 || reply.find("TLS") != std::string::npos || reply.find("SSL") != std::string::npos;
+    if (!profile_.Tls && wantsTls)
+        return "The server takes logins over an encrypted connection only: choose FTP over TLS.";
+    return "Check the user name and the password (letter case counts).";
 }
 
 std::string ConnectionTest::StoreAdvice(int error) const

@@ -54,6 +54,7 @@ private:
     std::string Title() const;
     std::string ConnectAdvice(int error) const;
     static std::string SecureAdvice(const std::string& reply);
+    std::string LoginAdvice(int error, const std::string& reply) const;
     std::string StoreAdvice(int error) const;
     template <class Request>
     void Start(Request request);

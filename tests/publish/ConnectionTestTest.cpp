@@ -96,6 +96,11 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"LoginRefused",
                  [](ScriptedFtpServer& s, ServerProfile&) { s.replies["PASS"] = "530 Login incorrect.\r\n"; },
                  {"PASS Connect", "FAIL Log"}, "user name and the password"},
+        StepCase{"LoginNeedsTls",
+                 [](ScriptedFtpServer& s, ServerProfile&) {
+                     s.replies["USER"] = "550 SSL/TLS required on the control channel.\r\n";
+                 },
+                 {"PASS Connect", "FAIL Log"}, "choose FTP over TLS"},
         StepCase{"FolderMissingNotMade",
                  [](ScriptedFtpServer& s, ServerProfile& p) {
                      s.folders = std::set<std::string>{};

@@ -103,6 +103,13 @@ protected:
     void AddProfile(const QString& name, const ServerProfile& profile)
     {
         Click(wizard->btnAdd);
+        FillPanel(name, profile);
+        Click(wizard->btnApply);
+    }
+
+    // The profile's values typed, ticked and chosen into the open panel.
+    void FillPanel(const QString& name, const ServerProfile& profile)
+    {
         Retype(wizard->txtProfileName, name);
         Retype(wizard->txtUserName, QString::fromStdString(profile.UserName));
         Retype(wizard->txtPassword, QString::fromStdString(profile.PassWord));
@@ -115,7 +122,6 @@ protected:
         ChooseSecurity(profile.Tls);
         if (profile.Tls)
             Retype(wizard->txtCaFile, QString::fromStdString(profile.CaFile));
-        Click(wizard->btnApply);
     }
 
     // FTP over TLS is the first choice, plain FTP the last.
