@@ -77,6 +77,7 @@ void TfrmConnectionTest::Run(const publish::ServerProfile& profile)
     test_ = std::make_unique<publish::ConnectionTest>(*ftp_, prompts);
     test_->OnStep = [this](const publish::TestStep& step) { ShowStep(step); };
     test_->OnFinished = [this](bool passed) { Finished(passed); };
+    trusted_ = false;
     txtSteps->clear();
     lblTestStatus->clear();
     open();
@@ -107,7 +108,10 @@ void TfrmConnectionTest::ShowStep(const publish::TestStep& step)
 
 void TfrmConnectionTest::Finished(bool passed)
 {
-    lblTestStatus->setText(passed ? TestPassed : TestFailed);
+    QString verdict = passed ? TestPassed : TestFailed;
+    if (trusted_)
+        verdict += QStringLiteral(" ") + TrustKeptOnApply;
+    lblTestStatus->setText(verdict);
 }
 
 // Dropping the client closes its connections at once; a test file already
@@ -139,6 +143,7 @@ void TfrmConnectionTest::Busy(bool busy)
 
 void TfrmConnectionTest::KeepFingerprint(const std::string& fingerprint)
 {
+    trusted_ = true;
     if (OnTrusted)
         OnTrusted(fingerprint);
 }

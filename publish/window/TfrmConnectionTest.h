@@ -58,6 +58,7 @@ private:
     // Made anew for each test; dropping them cuts a test off.
     std::unique_ptr<publish::TFtpClient> ftp_;
     std::unique_ptr<publish::ConnectionTest> test_;
+    bool trusted_ = false;  // the user trusted a certificate in this test
 };
 
 } // namespace tarvin

@@ -32,5 +32,6 @@ inline constexpr const char* TestCaption = "Connection Test";
 inline constexpr const char* TestPassed = "Every step passed: the server is ready for uploads.";
 inline constexpr const char* TestFailed = "The test failed. The failed step says what to try.";
 inline constexpr const char* TestStopped = "The test was stopped.";
+inline constexpr const char* TrustKeptOnApply = "The certificate you trusted is kept with the profile on Apply.";
 
 } // namespace tarvin::upload_texts
