@@ -1,9 +1,11 @@
 // Pictures of the upload wizard for the documentation: run with
-// TARVIN_SCREENSHOTS set to the folder that receives upload-profile.png and
-// upload-transfer.png.
+// TARVIN_SCREENSHOTS set to the folder that receives upload-profile.png,
+// upload-test.png and upload-transfer.png.
 #include "WizardFixture.h"
 
 #include "PyFtpServer.h"
+
+#include "publish/window/TfrmConnectionTest.h"
 
 #include <QElapsedTimer>
 
@@ -36,6 +38,11 @@ TEST_F(WizardTest, ProfilePanelAndTransferPictures)
     Click(wizard->btnEdit);
     QTest::mouseClick(wizard->txtHostName, Qt::LeftButton);
     ASSERT_TRUE(wizard->grab().save(target + "/upload-profile.png"));
+    Click(wizard->btnTest);
+    TfrmConnectionTest* test = wizard->frmConnectionTest;
+    ASSERT_TRUE(RunUntil([test] { return !test->Running(); }, 30000));
+    ASSERT_TRUE(test->grab().save(target + "/upload-test.png"));
+    Click(test->btnTestClose);
     Click(wizard->btnCancel);
 
     ClickProfile("Loopback");
