@@ -16,6 +16,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 namespace tarvin::publish::test {
 
@@ -104,6 +105,16 @@ protected:
     QStringList Server(const char* passwordVariable = "TARVIN_TEST_PASSWORD") const
     {
         return PageFolderTest::Server(server_.Port(), passwordVariable);
+    }
+
+    // Publishes the default page as changed by edit into the folder "site".
+    CliRun PublishPageWith(const std::function<void(TPagelette&)>& edit) const
+    {
+        TPagelette page;
+        BuildDefaultPage(page);
+        edit(page);
+        EXPECT_TRUE(WriteDocument(pf_ + "TarvinFiles/My Page.tvd", page).Ok());
+        return Publish(QStringList{Document()} + Server() + QStringList{"--dir", "site", "--create-dir"});
     }
 
     PyFtpServer server_;

@@ -80,11 +80,9 @@ TEST_F(PublishCli, APictureNameReachingOutsideIsLeftOutAndReported)
 {
     fs::create_directories(pf_ + "outside");
     Write(pf_ + "outside/id_rsa", "PRIVATE KEY");
-    TPagelette page;
-    BuildDefaultPage(page);
-    page.Page().Items(1).ImageBlock().FileName = "../../outside/id_rsa";
-    ASSERT_TRUE(WriteDocument(pf_ + "TarvinFiles/My Page.tvd", page).Ok());
-    const auto run = Publish(QStringList{Document()} + Server() + QStringList{"--dir", "site", "--create-dir"});
+    const auto run = PublishPageWith([](TPagelette& page) {
+        page.Page().Items(1).ImageBlock().FileName = "../../outside/id_rsa";
+    });
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("Left out of the upload: \"../../outside/id_rsa\""), std::string::npos) << run.err;
     EXPECT_FALSE(fs::exists(server_.Root() + "site/id_rsa"));
@@ -95,11 +93,9 @@ TEST_F(PublishCli, APictureNameReachingOutsideIsLeftOutAndReported)
 // terminal: the warning shows them as escapes.
 TEST_F(PublishCli, ALeftOutNameIsShownWithoutItsControlCharacters)
 {
-    TPagelette page;
-    BuildDefaultPage(page);
-    page.Page().Items(0).PagePropertiesBlock().Background = "../\x1b]0;owned\x07\x1b[2J\r\x9b";
-    ASSERT_TRUE(WriteDocument(pf_ + "TarvinFiles/My Page.tvd", page).Ok());
-    const auto run = Publish(QStringList{Document()} + Server() + QStringList{"--dir", "site", "--create-dir"});
+    const auto run = PublishPageWith([](TPagelette& page) {
+        page.Page().Items(0).PagePropertiesBlock().Background = "../\x1b]0;owned\x07\x1b[2J\r\x9b";
+    });
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.err.find("Left out of the upload: \"../\\x1B]0;owned\\x07\\x1B[2J\\x0D\\x9B\""), std::string::npos)
         << run.err;

@@ -20,8 +20,6 @@ int Count(const std::string& text, const std::string& part)
 
 class TlsPublishCli : public PageFolderTest {
 protected:
-    static void SetUpTestSuite() { certificates = new TestCertificates; }
-    static void TearDownTestSuite() { delete certificates; }
 
     void SetUp() override
     {
@@ -41,11 +39,9 @@ protected:
     QString Authority() const { return QString::fromStdString(certificates->AuthorityFile()); }
     QString Fingerprint(CertKind kind) const { return QString::fromStdString(certificates->Fingerprint(kind)); }
 
-    static TestCertificates* certificates;
+    const TestCertificates* certificates = &SharedCertificates();
     std::unique_ptr<PyFtpServer> server_;
 };
-
-TestCertificates* TlsPublishCli::certificates = nullptr;
 
 TEST_F(TlsPublishCli, TrustComesFromTheAuthorityFileOrTheRightFingerprintOnly)
 {

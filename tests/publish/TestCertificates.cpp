@@ -78,4 +78,10 @@ std::string TestCertificates::ServerFile(CertKind kind) const
     return folder_.path().toStdString() + "/" + KindNames.at(kind) + ".pem";
 }
 
+const TestCertificates& SharedCertificates()
+{
+    static const TestCertificates certificates;
+    return certificates;
+}
+
 } // namespace tarvin::publish::test

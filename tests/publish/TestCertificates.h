@@ -34,4 +34,7 @@ private:
     bool made_ = false;
 };
 
+// One set for the whole test program, made on first use.
+const TestCertificates& SharedCertificates();
+
 } // namespace tarvin::publish::test

@@ -20,8 +20,6 @@ using Kind = ScriptedDialogs::Kind;
 
 class ConnectionTestWindow : public WizardTest {
 protected:
-    static void SetUpTestSuite() { certificates = new TestCertificates; }
-    static void TearDownTestSuite() { delete certificates; }
 
     void SetUp() override
     {
@@ -55,11 +53,9 @@ protected:
     QString Steps() const { return Window()->txtSteps->toPlainText(); }
     QString Status() const { return Window()->lblTestStatus->text(); }
 
-    static TestCertificates* certificates;
+    const TestCertificates* certificates = &SharedCertificates();
     std::unique_ptr<PyFtpServer> server;
 };
-
-TestCertificates* ConnectionTestWindow::certificates = nullptr;
 
 TEST_F(ConnectionTestWindow, EveryStepPassesWithTheAuthorityFile)
 {

@@ -11,10 +11,8 @@ namespace {
 class SecureSendingTest : public PublishingTest {
 protected:
     // pyftpdlib refuses clear text on both connections.
-    SecureSendingTest() : PublishingTest({false, false, "", certificates->ServerFile(CertKind::Good), true}) {}
+    SecureSendingTest() : PublishingTest({false, false, "", SharedCertificates().ServerFile(CertKind::Good), true}) {}
 
-    static void SetUpTestSuite() { certificates = new TestCertificates; }
-    static void TearDownTestSuite() { delete certificates; }
 
     void SetUp() override
     {
@@ -31,10 +29,8 @@ protected:
         return profile;
     }
 
-    static TestCertificates* certificates;
+    const TestCertificates* certificates = &SharedCertificates();
 };
-
-TestCertificates* SecureSendingTest::certificates = nullptr;
 
 TEST_F(SecureSendingTest, YesToTheCertificateQuestionKeepsItsFingerprintAndSends)
 {
