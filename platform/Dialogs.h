@@ -33,6 +33,9 @@ public:
     virtual Answer Confirm(const QString& text, bool withCancel) = 0;  // Yes/No or Yes/No/Cancel
     // A question under another icon, e.g. an information box with Yes and No.
     virtual Answer Ask(MessageIcon icon, const QString& text, bool withCancel) = 0;
+    // A Yes/No warning whose Yes lowers the program's guard (trusting a
+    // certificate): Enter and closing the box both answer No.
+    virtual Answer AskNoByDefault(const QString& text) = 0;
     // A confirmation with OK and Cancel: Answer::Ok or Answer::Cancel.
     virtual Answer ConfirmOkCancel(const QString& text) = 0;
 

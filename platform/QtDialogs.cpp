@@ -21,8 +21,10 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
 }
 
 QMessageBox::StandardButton Show(QWidget* parent, const QString& caption, MessageIcon icon,
-                                 const QString& text, QMessageBox::StandardButtons buttons) {
+                                 const QString& text, QMessageBox::StandardButtons buttons,
+                                 QMessageBox::StandardButton defaultButton = QMessageBox::NoButton) {
     QMessageBox box(ToQtIcon(icon), caption, text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
     // Texts may quote a server's reply: never read them as markup.
     box.setTextFormat(Qt::PlainText);
     return static_cast<QMessageBox::StandardButton>(box.exec());
@@ -77,6 +79,12 @@ Answer QtDialogs::Ask(MessageIcon icon, const QString& text, bool withCancel) {
     case QMessageBox::No: return Answer::No;
     default: return withCancel ? Answer::Cancel : Answer::No;  // closed without a choice
     }
+}
+
+Answer QtDialogs::AskNoByDefault(const QString& text) {
+    const auto pressed = Show(parent_, caption_, MessageIcon::Warning, text, QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No);
+    return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
 Answer QtDialogs::ConfirmOkCancel(const QString& text) {

@@ -18,6 +18,7 @@ public:
     void Information(const QString& text) override;
     Answer Confirm(const QString& text, bool withCancel) override;
     Answer Ask(MessageIcon icon, const QString& text, bool withCancel) override;
+    Answer AskNoByDefault(const QString& text) override;
     Answer ConfirmOkCancel(const QString& text) override;
     std::optional<QString> OpenFile(const FileDialogRequest& request) override;
     std::optional<QString> SaveFile(const FileDialogRequest& request) override;

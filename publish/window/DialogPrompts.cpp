@@ -24,9 +24,11 @@ void DialogPrompts::Information(const std::string& text)
 }
 
 // The report's texts are shown safely already; its line breaks are meant.
+// Trusting is never the answer Enter gives.
 bool DialogPrompts::TrustCertificate(const publish::CertificateReport& report)
 {
-    if (!AskYesNo(report.Question()))
+    const OverrideCursor arrow(Qt::ArrowCursor);
+    if (dialogs_.AskNoByDefault(QString::fromStdString(report.Question())) != Answer::Yes)
         return false;
     KeepFingerprint(report.fingerprint);
     return true;

@@ -45,6 +45,26 @@ TEST(QtDialogsTest, OkCancelQuestionsAnswerOkOrCancel)
     EXPECT_EQ(answer, Answer::Cancel);
 }
 
+TEST(QtDialogsTest, AQuestionThatLowersTheGuardIsNotAnsweredYesByEnter)
+{
+    QtDialogs dialogs;
+    Answer answer = Answer::Yes;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            watcher.stop();
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    });
+    watcher.start(10);
+    answer = dialogs.AskNoByDefault("Trust this certificate?");
+    EXPECT_EQ(answer, Answer::No);
+
+    EXPECT_EQ(ButtonsOf([&] { answer = dialogs.AskNoByDefault("Trust this certificate?"); }, QMessageBox::Yes),
+              QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(answer, Answer::Yes);
+}
+
 TEST(QtDialogsTest, TextIsNeverReadAsMarkup)
 {
     // A server's reply quoted in an error must not turn into links or pictures.

@@ -72,6 +72,10 @@ public:
         return NextAnswer(text, withCancel ? Answer::Cancel : Answer::No);
     }
 
+    Answer AskNoByDefault(const QString& text) override {
+        return Ask(MessageIcon::Warning, text, false);
+    }
+
     Answer ConfirmOkCancel(const QString& text) override {
         Call call = Made(Kind::Question, text);
         call.okCancel = true;
