@@ -7,7 +7,6 @@
 #include "editor/EditorTexts.h"
 #include "editor/PaletteList.h"
 #include "editor/panels/BlockPanel.h"
-#include "editor/startup/DesktopIntegration.h"
 #include "editor/startup/DialogHelp.h"
 #include "editor/startup/HelpContexts.h"
 #include "editor/startup/HelpTopics.h"
@@ -38,18 +37,19 @@ constexpr int MinimumHeight = 536;
 } // namespace
 
 // FormCreate, in the start-up order: placement, document, themes, palette,
-// caption, file types.
-TfrmMain::TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& misc, const QString& programFolder,
-                   QSettings& settings, const DesktopContext& desktop, QWidget* parent)
+// caption. The program entry registers the file types once the window is on
+// screen.
+TfrmMain::TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& misc, const ProgramFolders& folders,
+                   QSettings& settings, QWidget* parent)
     : QMainWindow(parent),
       dialogs_(dialogs),
-      programFolder_(programFolder),
+      programFolder_(QString::fromStdString(folders.working)),
       settings_(settings),
       openDialog_(openDialog),
       linkSources_(openDialog_, misc),
-      panelServices_{dialogs, openDialog_, misc, linkSources_, programFolder},
+      panelServices_{dialogs, openDialog_, misc, linkSources_, programFolder_},
       document_(std::make_unique<TPagelette>()),
-      help_(programFolder + HelpFolderName)
+      help_(QString::fromStdString(folders.resources) + HelpFolderName)
 {
     Splitter = new QSplitter;
     Splitter->setHandleWidth(3);
@@ -89,7 +89,6 @@ TfrmMain::TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& 
         lstPalette->setCurrentRow(0);
     }
     SetDocumentName(texts::Untitled, texts::Untitled);
-    RegisterFileTypes(desktop);
     auto* whatsThis = new WhatsThisMenu(help_, this);
     auto* contexts = new HelpContexts(help_, this);
     InstallMainWindowHelp(*this, *whatsThis, *contexts);

@@ -9,6 +9,7 @@
 #include "editor/panels/PanelServices.h"
 #include "editor/startup/HelpSystem.h"
 #include "generator/PageOutput.h"
+#include "generator/ProgramFolders.h"
 #include "platform/SharedOpenDialog.h"
 
 #include <QMainWindow>
@@ -47,17 +48,16 @@ class TextPanel;
 class TWebTheme;
 class TfrmTheme;
 class TrashBin;
-struct DesktopContext;
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
     // openDialog: the one open dialog shared by the commands that read files.
-    // programFolder: the folder of the working folders, with a trailing '/'.
+    // folders: the working folder, which every command writes below and
+    // ProgramFolder() names, and the shipped help.
     // settings: the user's settings, which keep the window's placement.
-    // desktop: where the file types are registered at every start.
-    TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& misc, const QString& programFolder,
-             QSettings& settings, const DesktopContext& desktop, QWidget* parent = nullptr);
+    TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& misc, const ProgramFolders& folders,
+             QSettings& settings, QWidget* parent = nullptr);
     ~TfrmMain() override;
 
     // State other parts of the program read.

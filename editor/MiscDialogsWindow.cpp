@@ -13,10 +13,11 @@ namespace tarvin {
 namespace {
 
 // The hourglass shows while the dialog is built, not while the user works in it.
-std::unique_ptr<TfrmMisc> MakeDialog(SharedOpenDialog& openDialog, TMiscDialogMode mode)
+std::unique_ptr<TfrmMisc> MakeDialog(SharedOpenDialog& openDialog, const QString& resourceFolder, TMiscDialogMode mode)
 {
     const HourglassCursor hourglass;
     auto dialog = std::make_unique<TfrmMisc>(openDialog, QDir::homePath(), QApplication::activeWindow());
+    dialog->SetProgramFolder(resourceFolder);
     dialog->SetDialogMode(mode);
     return dialog;
 }
@@ -25,7 +26,7 @@ std::unique_ptr<TfrmMisc> MakeDialog(SharedOpenDialog& openDialog, TMiscDialogMo
 
 bool MiscDialogsWindow::ChooseFont(QFont& font, TColor& color)
 {
-    auto dialog = MakeDialog(openDialog_, dmFont);
+    auto dialog = MakeDialog(openDialog_, resourceFolder_, dmFont);
     const QColor shown = ColorForDisplay(color);
     dialog->SetSample(font, shown);
     if (dialog->exec() != QDialog::Accepted)
@@ -50,7 +51,7 @@ std::optional<MetaTag> MiscDialogsWindow::EditMetaTag(const MetaTag& tag)
 
 std::optional<MetaTag> MiscDialogsWindow::RunMetaFace(const MetaTag& start)
 {
-    auto dialog = MakeDialog(openDialog_, dmMeta);
+    auto dialog = MakeDialog(openDialog_, resourceFolder_, dmMeta);
     dialog->SelectMetaName(start.name);
     dialog->SetMetaContent(start.content);
     if (dialog->exec() != QDialog::Accepted)
@@ -60,7 +61,7 @@ std::optional<MetaTag> MiscDialogsWindow::RunMetaFace(const MetaTag& start)
 
 std::optional<QString> MiscDialogsWindow::PickBookmark()
 {
-    auto dialog = MakeDialog(openDialog_, dmBookmarks);
+    auto dialog = MakeDialog(openDialog_, resourceFolder_, dmBookmarks);
     if (dialog->exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog->SelectedBookmark();

@@ -3,6 +3,8 @@
 
 #include "editor/MiscDialogs.h"
 
+#include <QString>
+
 class QWidget;
 
 namespace tarvin {
@@ -12,7 +14,11 @@ class SharedOpenDialog;
 class MiscDialogsWindow : public MiscDialogs {
 public:
     // The bookmarks face asks for a file through the main window's open dialog.
-    explicit MiscDialogsWindow(SharedOpenDialog& openDialog) : openDialog_(openDialog) {}
+    // resourceFolder: where the colour picker finds the shipped palettes.
+    MiscDialogsWindow(SharedOpenDialog& openDialog, QString resourceFolder)
+        : openDialog_(openDialog), resourceFolder_(std::move(resourceFolder))
+    {
+    }
 
     bool ChooseFont(QFont& font, TColor& color) override;
     std::optional<MetaTag> AddMetaTag() override;
@@ -23,6 +29,7 @@ private:
     std::optional<MetaTag> RunMetaFace(const MetaTag& start);
 
     SharedOpenDialog& openDialog_;
+    QString resourceFolder_;
 };
 
 } // namespace tarvin

@@ -1,8 +1,10 @@
 #pragma once
 // The application title: the caption of every message box.
 
+#include "TarvinVersion.h"
+
 namespace tarvin {
 
-inline constexpr char kApplicationTitle[] = "Ostrel Tarvin 6.1";
+inline constexpr char kApplicationTitle[] = "Ostrel Tarvin " TARVIN_VERSION;
 
 } // namespace tarvin

@@ -3,6 +3,9 @@
 
 #include "app/cli/Commands.h"
 
+#include "TarvinVersion.h"
+#include "generator/ProgramFolders.h"
+
 #include <csignal>
 #include <filesystem>
 #include <iostream>
@@ -22,13 +25,30 @@ constexpr const char* Usage =
     "  publish FILE     upload a saved page with its pictures by FTP\n"
     "  profiles         list, add or remove server profiles\n"
     "  test-server      test a server profile step by step\n"
-    "Run 'tarvin-cli COMMAND --help' for a command's options.\n";
+    "Run 'tarvin-cli COMMAND --help' for a command's options; 'tarvin-cli --version'\n"
+    "prints the version.\n"
+    "Pages are rendered and published from the working folder: the program's\n"
+    "own folder when it holds a portable program, else the user's folder\n"
+    "$XDG_DATA_HOME/Ostrel Tarvin/ (default ~/.local/share/Ostrel Tarvin/), made\n"
+    "and filled with the shipped templates and data on first use.\n"
+    "--program-folder DIR names another.\n";
 
 std::string ExecutableFolder()
 {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::string("./") : exe.parent_path().string() + "/";
+}
+
+// The working folder as the window finds it; a folder that cannot be made
+// is reported, and the command goes on to fail on the files it needs.
+std::string PreparedWorkingFolder()
+{
+    const tarvin::ProgramFolders folders = tarvin::LocateProgramFolders(ExecutableFolder(), tarvin::UserDataHome());
+    const std::string failure = tarvin::PrepareWorkingFolder(folders);
+    if (!failure.empty())
+        std::cerr << "tarvin-cli: " << failure << "\n";
+    return folders.working;
 }
 
 } // namespace
@@ -52,12 +72,17 @@ int main(int argc, char** argv)
         std::cout << Usage;
         return 0;
     }
+    if (name == "--version") {
+        std::cout << "tarvin-cli (Ostrel Tarvin) " TARVIN_VERSION "\n";
+        return 0;
+    }
     const auto command = commands.find(name);
     if (command == commands.end()) {
         std::cerr << "tarvin-cli: unknown command '" << name << "' (see tarvin-cli --help)\n";
         return 2;
     }
-    CommandContext context{std::vector<std::string>(argv + 2, argv + argc), ExecutableFolder(), std::cout, std::cerr, argc, argv};
+    CommandContext context{std::vector<std::string>(argv + 2, argv + argc), PreparedWorkingFolder, std::cout, std::cerr,
+                           argc, argv};
     try {
         return command->second(context);
     } catch (const std::exception& e) {

@@ -80,4 +80,10 @@ std::string FolderArgument(const std::string& folder)
     return absolute;
 }
 
+std::string ProgramFolderOption(const ParsedOptions& options, CommandContext& context)
+{
+    const auto folder = options.Value("--program-folder");
+    return folder ? FolderArgument(*folder) : context.workingFolder();
+}
+
 } // namespace tarvin::cli

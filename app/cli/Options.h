@@ -45,4 +45,7 @@ int FlushOutput(CommandContext& context, const char* name);
 // The folder with a trailing '/', made absolute.
 std::string FolderArgument(const std::string& folder);
 
+// The folder given with --program-folder, or else the working folder.
+std::string ProgramFolderOption(const ParsedOptions& options, CommandContext& context);
+
 } // namespace tarvin::cli

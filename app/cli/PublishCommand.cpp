@@ -30,7 +30,7 @@ constexpr const char* PublishUsage =
     "Each file is checked by its size on the server where the server can tell.\n"
     "  --profile         use a stored server profile instead of the server options\n"
     "Options:\n"
-    "  --program-folder  the program folder (default: the executable's folder)\n"
+    "  --program-folder  the working folder (default: see tarvin-cli --help)\n"
     "  --create-dir      create a missing remote folder and its parents (otherwise the upload stops)\n"
     "  --changed-only    leave out the files unchanged since their last verified upload to this\n"
     "                    folder that the server still holds with that size\n"
@@ -79,7 +79,7 @@ int Publish(CommandContext& context)
     const auto options = ParseOptions(context.args, values, flags);
     if (options.positional.size() != 1)
         throw UsageError("expects one FILE");
-    const std::string programFolder = FolderArgument(options.Value("--program-folder").value_or(context.programFolder));
+    const std::string programFolder = ProgramFolderOption(options, context);
     std::optional<std::string> profileName;
     const ServerProfile profile = ChosenProfile(options, profileName);
 

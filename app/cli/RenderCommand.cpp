@@ -18,7 +18,7 @@ constexpr const char* RenderUsage =
     "                      local: absolute paths below the program folder\n"
     "                      relative: ../Upload/images/ and ../Upload/backgrounds/\n"
     "                      bare: file names only, as in the published copy\n"
-    "  --program-folder  the program folder (default: the executable's folder)\n"
+    "  --program-folder  the working folder (default: see tarvin-cli --help)\n"
     "  --no-logo         leave out the credit block\n";
 
 TPathMode ParseMode(const std::string& mode)
@@ -38,7 +38,7 @@ int Render(CommandContext& context)
 
     PageBuildOptions build;
     build.mode = ParseMode(options.Value("--mode").value_or("bare"));
-    build.programFolder = FolderArgument(options.Value("--program-folder").value_or(context.programFolder));
+    build.programFolder = ProgramFolderOption(options, context);
     build.showLogo = !options.Flag("--no-logo");
     // A list-index error leaves a partial page: print the warning and nothing else.
     std::optional<std::string> warning;

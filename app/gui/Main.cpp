@@ -1,13 +1,18 @@
 // The program entry: the splash window while the main window is built on the
-// real dialogs, the user's settings and desktop, then the document named on
-// the command line.
+// real dialogs, the user's settings and working folder, then the document
+// named on the command line. A portable program registers its file types
+// with the user's desktop once the window is on screen; an installed one
+// leaves that to its package.
 
+#include "TarvinVersion.h"
 #include "editor/MainWindow.h"
 #include "editor/MiscDialogsWindow.h"
+#include "editor/startup/AfterFirstPaint.h"
 #include "editor/startup/DesktopIntegration.h"
 #include "editor/startup/SplashWait.h"
 #include "editor/startup/SplashWindow.h"
 #include "editor/startup/WindowPlacement.h"
+#include "generator/ProgramFolders.h"
 #include "platform/AppTitle.h"
 #include "platform/QtDialogs.h"
 #include "platform/SharedOpenDialog.h"
@@ -15,11 +20,18 @@
 
 #include <QApplication>
 #include <QSettings>
+#include <cstring>
+#include <iostream>
 #include <memory>
 
 int main(int argc, char** argv)
 {
     using namespace tarvin;
+    // Before Qt, which would want a display.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "Ostrel Tarvin " TARVIN_VERSION "\n";
+        return 0;
+    }
     QApplication app(argc, argv);
     auto splash = std::make_unique<TSplashScreen>(std::make_unique<QtSplashTimer>(),
                                                   [](const QString& address) { OpenWithShell(address); });
@@ -29,10 +41,13 @@ int main(int argc, char** argv)
 
     QSettings settings(SettingsOrganisation, SettingsApplication);
     QtDialogs dialogs;
+    const ProgramFolders folders =
+        LocateProgramFolders(QCoreApplication::applicationDirPath().toStdString() + "/", UserDataHome());
+    if (const std::string failure = PrepareWorkingFolder(folders); !failure.empty())
+        dialogs.Error(QString::fromStdString(failure));
     SharedOpenDialog openDialog(dialogs);
-    MiscDialogsWindow misc(openDialog);
-    TfrmMain window(dialogs, openDialog, misc, QCoreApplication::applicationDirPath() + "/", settings,
-                    UserDesktop(QCoreApplication::applicationFilePath()));
+    MiscDialogsWindow misc(openDialog, QString::fromStdString(folders.resources));
+    TfrmMain window(dialogs, openDialog, misc, folders, settings);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() > 1) {
         window.LoadDocument(arguments.at(1));
@@ -43,5 +58,7 @@ int main(int argc, char** argv)
     splash->close();
     splash.reset();
     window.show();
+    if (!folders.installed)
+        AfterFirstPaint(window, [] { RegisterFileTypes(UserDesktop(QCoreApplication::applicationFilePath())); });
     return app.exec();
 }

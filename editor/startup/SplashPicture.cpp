@@ -1,5 +1,7 @@
 #include "editor/startup/SplashPicture.h"
 
+#include "TarvinVersion.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -51,7 +53,7 @@ void DrawTitle(QPainter& painter)
     font.setPointSize(12);
     painter.setFont(font);
     painter.setPen(QColor(0xff, 0xd8, 0x6b));
-    painter.drawText(QRect(20, 84, 240, 22), Qt::AlignLeft | Qt::AlignVCenter, "Version 6.1");
+    painter.drawText(QRect(20, 84, 240, 22), Qt::AlignLeft | Qt::AlignVCenter, "Version " TARVIN_VERSION);
     font.setBold(false);
     font.setPointSize(10);
     painter.setFont(font);

@@ -1,6 +1,6 @@
 #pragma once
 // A main window on scripted dialogs over a fresh program folder, with its
-// own settings file and desktop data folder.
+// own settings file.
 
 #include "ScriptedMisc.h"
 #include "editor/BlockList.h"
@@ -17,7 +17,6 @@
 #include "editor/panels/TextPanel.h"
 #include "look/ThemeStore.h"
 #include "platform/SharedOpenDialog.h"
-#include "support/FakeDesktop.h"
 #include "support/QtPrinters.h"
 #include "support/ScriptedDialogs.h"
 
@@ -50,8 +49,8 @@ protected:
     // A new main window over the same folder and settings, as at the next start.
     void StartWindow()
     {
-        window = std::make_unique<TfrmMain>(dialogs, openDialog, misc, ProgramFolder(), settings,
-                                            FakeDesktop(PathOf("data")));
+        window = std::make_unique<TfrmMain>(dialogs, openDialog, misc, PortableFolders(ProgramFolder().toStdString()),
+                                            settings);
         window->show();
         // Keys go to the focused control of the active window only.
         window->activateWindow();

@@ -1,5 +1,5 @@
 // What the main window does at start-up and when it closes with the settings,
-// the theme store, the desktop and the help, and the Open command through
+// the theme store and the help, and the Open command through
 // the template gallery.
 
 #include "EditorFixture.h"
@@ -178,8 +178,6 @@ TEST_F(StartupWiringTest, AMissingThemeStoreIsReportedAndStartUpGoesOn)
     EXPECT_EQ(window->lstPalette->count(), 7);
     EXPECT_EQ(window->PendingBlockType(), TBlockType::btHeading);
     EXPECT_EQ(window->windowTitle(), "Ostrel Tarvin 6.1 - Untitled");
-    // The file types are registered after the themes.
-    EXPECT_TRUE(QFileInfo::exists(PathOf("data/applications/ostrel-tarvin.desktop")));
 }
 
 } // namespace

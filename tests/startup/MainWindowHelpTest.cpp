@@ -9,7 +9,6 @@
 #include "editor/startup/HelpContexts.h"
 #include "editor/startup/WhatsThisMenu.h"
 #include "platform/SharedOpenDialog.h"
-#include "support/FakeDesktop.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QLabel>
@@ -38,8 +37,7 @@ protected:
     testing::ScriptedDialogs dialogs;
     SharedOpenDialog openDialog{dialogs};
     NoMiscDialogs misc;
-    TfrmMain window{dialogs,  openDialog, misc, folder.path() + "/",
-                    settings, testing::FakeDesktop(folder.filePath("data"))};
+    TfrmMain window{dialogs, openDialog, misc, PortableFolders(folder.path().toStdString()), settings};
 };
 
 TEST_F(MainWindowHelpTest, EveryTopicOfTheTableReachesAControl)
