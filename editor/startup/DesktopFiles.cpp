@@ -1,5 +1,7 @@
 #include "editor/startup/DesktopFiles.h"
 
+#include "editor/startup/DesktopIcons.h"
+
 namespace tarvin {
 
 QByteArray MimePackage()
@@ -56,6 +58,15 @@ QByteArray DesktopEntry(const QString& programPath)
                "MimeType=%2;%3;\n")
         .arg(exec, DocumentMimeType, TemplateMimeType)
         .toUtf8();
+}
+
+std::vector<DesktopFile> DesktopFiles(const QString& programPath)
+{
+    const QString icons = QStringLiteral("icons/hicolor/scalable/mimetypes/");
+    return {{QStringLiteral("mime/packages/ostrel-tarvin.xml"), MimePackage()},
+            {QStringLiteral("applications/ostrel-tarvin.desktop"), DesktopEntry(programPath)},
+            {icons + "application-x-ostrel-tarvin.svg", DocumentIconSvg()},
+            {icons + "application-x-ostrel-tarvin-template.svg", TemplateIconSvg()}};
 }
 
 } // namespace tarvin

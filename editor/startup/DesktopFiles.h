@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <vector>
 
 namespace tarvin {
 
@@ -15,6 +16,15 @@ QByteArray MimePackage();
 // The application entry; the desktop passes the file's path as the first
 // argument after the program.
 QByteArray DesktopEntry(const QString& programPath);
+struct DesktopFile {
+    QString path;  // below a data folder: share/ installed, ~/.local/share per user
+    QByteArray content;
+};
+
+// Every file that tells the desktop about the program and its file types:
+// the application entry, the shared-mime-info package and the two icons.
+std::vector<DesktopFile> DesktopFiles(const QString& programPath);
+
 // One argument of an Exec line, quoted and escaped where the desktop entry
 // rules ask for it.
 QString DesktopExecArgument(const QString& argument);

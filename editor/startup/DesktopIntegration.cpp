@@ -1,7 +1,6 @@
 #include "editor/startup/DesktopIntegration.h"
 
 #include "editor/startup/DesktopFiles.h"
-#include "editor/startup/DesktopIcons.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,18 +50,18 @@ void RegisterFileTypes(const DesktopContext& desktop)
 {
     if (desktop.dataHome.isEmpty())
         return;
-    const QString mime = desktop.dataHome + "/mime";
-    const QString applications = desktop.dataHome + "/applications";
-    const QString icons = desktop.dataHome + "/icons/hicolor/scalable/mimetypes/";
-
-    const bool mimeChanged = WriteIfChanged(mime + "/packages/ostrel-tarvin.xml", MimePackage());
-    const bool entryChanged =
-        WriteIfChanged(applications + "/ostrel-tarvin.desktop", DesktopEntry(desktop.programPath));
-    WriteIfChanged(icons + "application-x-ostrel-tarvin.svg", DocumentIconSvg());
-    WriteIfChanged(icons + "application-x-ostrel-tarvin-template.svg", TemplateIconSvg());
-
-    UpdateCache(desktop, mimeChanged, mime, "mime.cache", "update-mime-database");
-    UpdateCache(desktop, entryChanged, applications, "mimeinfo.cache", "update-desktop-database");
+    bool mimeChanged = false;
+    bool entryChanged = false;
+    for (const DesktopFile& file : DesktopFiles(desktop.programPath)) {
+        const bool changed = WriteIfChanged(desktop.dataHome + '/' + file.path, file.content);
+        if (file.path.startsWith("mime/"))
+            mimeChanged |= changed;
+        else if (file.path.startsWith("applications/"))
+            entryChanged |= changed;
+    }
+    UpdateCache(desktop, mimeChanged, desktop.dataHome + "/mime", "mime.cache", "update-mime-database");
+    UpdateCache(desktop, entryChanged, desktop.dataHome + "/applications", "mimeinfo.cache",
+                "update-desktop-database");
 }
 
 } // namespace tarvin

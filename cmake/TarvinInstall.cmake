@@ -1,0 +1,14 @@
+# Two install layouts. The system's (cmake --install, the Debian package):
+# programs in bin/, what they ship in share/ostrel-tarvin/, the desktop files
+# in share/. The portable program folder (the archive, component "portable",
+# left out of a plain install): everything in one folder, as the build
+# lays it out.
+include(GNUInstallDirs)
+set(TARVIN_DATA_DESTINATION ${CMAKE_INSTALL_DATADIR}/ostrel-tarvin)
+
+# tarvin_install_shipped(SUBFOLDER FILE...): files the program reads but never
+# writes, into SUBFOLDER ("." for the top) of both layouts.
+function(tarvin_install_shipped subfolder)
+  install(FILES ${ARGN} DESTINATION ${TARVIN_DATA_DESTINATION}/${subfolder})
+  install(FILES ${ARGN} DESTINATION ${subfolder} COMPONENT portable EXCLUDE_FROM_ALL)
+endfunction()
