@@ -1,15 +1,16 @@
 #include "editor/EditorArea.h"
 
-#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace tarvin {
 
-EditorArea::EditorArea(QWidget* parent) : QWidget(parent), panels_(new QStackedWidget)
+EditorArea::EditorArea(QWidget* parent) : QWidget(parent)
 {
+    auto* stack = new QWidget;
+    panels_ = new FirstPageStack(stack);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(panels_);
+    layout->addWidget(stack);
 }
 
 void EditorArea::SetAlignmentBar(QWidget* bar)

@@ -2,9 +2,9 @@
 // The editor panels stacked on one area, with the alignment bar kept in the
 // area's top right corner above them.
 
-#include <QWidget>
+#include "editor/FirstPageStack.h"
 
-class QStackedWidget;
+#include <QWidget>
 
 namespace tarvin {
 
@@ -13,7 +13,7 @@ class EditorArea : public QWidget {
 public:
     explicit EditorArea(QWidget* parent = nullptr);
 
-    QStackedWidget* Panels() const { return panels_; }
+    FirstPageStack* Panels() const { return panels_; }
     void SetAlignmentBar(QWidget* bar);
     // In front of the panel, or hidden behind it.
     void ShowAlignmentBar(bool inFront);
@@ -23,7 +23,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QStackedWidget* panels_;
+    FirstPageStack* panels_;
     QWidget* bar_ = nullptr;
 };
 

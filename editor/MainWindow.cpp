@@ -5,8 +5,10 @@
 #include "editor/BlockRows.h"
 #include "editor/EditorArea.h"
 #include "editor/EditorTexts.h"
+#include "editor/FirstPageStack.h"
 #include "editor/PaletteList.h"
 #include "editor/panels/BlockPanel.h"
+#include "editor/startup/AfterFirstPaint.h"
 #include "editor/startup/DialogHelp.h"
 #include "editor/startup/HelpContexts.h"
 #include "editor/startup/HelpTopics.h"
@@ -24,7 +26,6 @@
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QSplitter>
-#include <QStackedWidget>
 #include <QToolButton>
 
 namespace tarvin {
@@ -59,7 +60,8 @@ TfrmMain::TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& 
     Splitter->setStretchFactor(1, 1);
     Splitter->setSizes({250, 400});
 
-    modeStack_ = new QStackedWidget;
+    auto* modes = new QWidget;
+    modeStack_ = new FirstPageStack(modes);
     modeStack_->addWidget(Splitter);
     modeStack_->addWidget(BuildPreviewPanel());
 
@@ -67,7 +69,7 @@ TfrmMain::TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& 
     auto* layout = new QHBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(modeStack_, 1);
+    layout->addWidget(modes, 1);
     layout->addWidget(BuildToolbar(), 0, Qt::AlignTop);
     setCentralWidget(central);
     BuildPopupMenu();
@@ -94,6 +96,11 @@ TfrmMain::TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& 
     InstallMainWindowHelp(*this, *whatsThis, *contexts);
     // Goes with the menu, before the contexts it also uses.
     new DialogHelp(*this, *whatsThis, *contexts, whatsThis);
+    // The hidden panels are measured once the window is on screen.
+    AfterFirstPaint(*this, [this] {
+        pnlEditor->Panels()->ConsiderAllPages();
+        modeStack_->ConsiderAllPages();
+    });
 }
 
 void TfrmMain::mnuHelpAboutClick()

@@ -22,7 +22,6 @@ class QLabel;
 class QMenu;
 class QSettings;
 class QSplitter;
-class QStackedWidget;
 class QToolButton;
 
 namespace tarvin {
@@ -34,6 +33,7 @@ class BulletPanel;
 class ButtonOutline;
 class Dialogs;
 class EditorArea;
+class FirstPageStack;
 class FormsPanel;
 class HRPanel;
 class HeadingPanel;
@@ -207,7 +207,7 @@ private:
     QString documentName_;
     bool modified_ = false;
 
-    QStackedWidget* modeStack_;
+    FirstPageStack* modeStack_;
     std::array<BlockPanel*, 8> panels_{};
 };
 

@@ -5,6 +5,7 @@
 #include "document/ComponentStream.h"
 #include "editor/BlockList.h"
 #include "editor/EditorTexts.h"
+#include "editor/FirstPageStack.h"
 #include "editor/MainWindow.h"
 #include "editor/panels/PagePropPanel.h"
 #include "editor/startup/WidgetPlacement.h"
@@ -16,7 +17,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QStackedWidget>
 #include <QToolButton>
 
 namespace tarvin {

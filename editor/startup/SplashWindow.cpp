@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QResource>
 #include <QScreen>
 
 namespace tarvin {
@@ -32,6 +33,13 @@ QLabel* MakeCountdownLabel(QWidget* parent)
     return label;
 }
 
+// The picture the build drew, straight from the resources.
+QPixmap ShippedSplashPicture()
+{
+    const QResource pixels(QStringLiteral(":/startup/splash.pixels"));
+    return QPixmap::fromImage(QImage(pixels.data(), SplashWidth, SplashHeight, SplashPixelFormat));
+}
+
 } // namespace
 
 TSplashScreen::TSplashScreen(std::unique_ptr<SplashTimer> timer, OpenPage openPage, QWidget* parent)
@@ -42,7 +50,7 @@ TSplashScreen::TSplashScreen(std::unique_ptr<SplashTimer> timer, OpenPage openPa
     setFixedSize(SplashWidth, SplashHeight);
     imgSplash = new ClickablePicture(this);
     imgSplash->setGeometry(rect());
-    imgSplash->setPixmap(SplashPicture());
+    imgSplash->setPixmap(ShippedSplashPicture());
     lblTime = MakeCountdownLabel(this);
     shpStart = new HotSpot(QRect(14, 253, 110, 29), "Click here to start!", this);
     shpStart->hide();

@@ -1,0 +1,47 @@
+#include "editor/FirstPageStack.h"
+
+#include <QWidget>
+
+namespace tarvin {
+
+FirstPageStack::FirstPageStack(QWidget* parent) : QStackedLayout(parent)
+{
+    setContentsMargins(0, 0, 0, 0);
+    connect(this, &QStackedLayout::currentChanged, this, [this] {
+        if (!allPages_)
+            invalidate();
+    });
+}
+
+void FirstPageStack::ConsiderAllPages()
+{
+    allPages_ = true;
+    invalidate();
+}
+
+QSize FirstPageStack::sizeHint() const
+{
+    return OnlyCurrent() ? currentWidget()->sizeHint() : QStackedLayout::sizeHint();
+}
+
+QSize FirstPageStack::minimumSize() const
+{
+    if (!OnlyCurrent())
+        return QStackedLayout::minimumSize();
+    const QWidget* page = currentWidget();
+    return page->minimumSizeHint().expandedTo(page->minimumSize());
+}
+
+bool FirstPageStack::hasHeightForWidth() const
+{
+    return OnlyCurrent() ? currentWidget()->hasHeightForWidth() : QStackedLayout::hasHeightForWidth();
+}
+
+int FirstPageStack::heightForWidth(int width) const
+{
+    if (!OnlyCurrent())
+        return QStackedLayout::heightForWidth(width);
+    return qMax(currentWidget()->heightForWidth(width), minimumSize().height());
+}
+
+} // namespace tarvin
