@@ -6,9 +6,15 @@
 include(GNUInstallDirs)
 set(TARVIN_DATA_DESTINATION ${CMAKE_INSTALL_DATADIR}/ostrel-tarvin)
 
-# tarvin_install_shipped(SUBFOLDER FILE...): files the program reads but never
-# writes, into SUBFOLDER ("." for the top) of both layouts.
+# tarvin_install_shipped(SUBFOLDER [FILES ...] [PROGRAMS ...]): files the
+# program reads but never writes, into SUBFOLDER ("." for the top) of both
+# layouts; PROGRAMS are scripts that keep their execute permission.
 function(tarvin_install_shipped subfolder)
-  install(FILES ${ARGN} DESTINATION ${TARVIN_DATA_DESTINATION}/${subfolder})
-  install(FILES ${ARGN} DESTINATION ${subfolder} COMPONENT portable EXCLUDE_FROM_ALL)
+  cmake_parse_arguments(ARG "" "" "FILES;PROGRAMS" ${ARGN})
+  foreach(kind FILES PROGRAMS)
+    if(ARG_${kind})
+      install(${kind} ${ARG_${kind}} DESTINATION ${TARVIN_DATA_DESTINATION}/${subfolder})
+      install(${kind} ${ARG_${kind}} DESTINATION ${subfolder} COMPONENT portable EXCLUDE_FROM_ALL)
+    endif()
+  endforeach()
 endfunction()
