@@ -9,6 +9,7 @@ packages=(
   python3-pyftpdlib python3-openssl
   perl
   chromium
+  dpkg-dev file
   xvfb xauth
 )
 
