@@ -45,12 +45,13 @@ TfrmMain::TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& 
     : QMainWindow(parent),
       dialogs_(dialogs),
       programFolder_(QString::fromStdString(folders.working)),
+      resourceFolder_(QString::fromStdString(folders.resources)),
       settings_(settings),
       openDialog_(openDialog),
       linkSources_(openDialog_, misc),
       panelServices_{dialogs, openDialog_, misc, linkSources_, programFolder_},
       document_(std::make_unique<TPagelette>()),
-      help_(QString::fromStdString(folders.resources) + HelpFolderName)
+      help_(resourceFolder_ + HelpFolderName)
 {
     Splitter = new QSplitter;
     Splitter->setHandleWidth(3);

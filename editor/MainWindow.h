@@ -54,7 +54,7 @@ class TfrmMain : public QMainWindow {
 public:
     // openDialog: the one open dialog shared by the commands that read files.
     // folders: the working folder, which every command writes below and
-    // ProgramFolder() names, and the shipped help.
+    // ProgramFolder() names, and the shipped help and palettes.
     // settings: the user's settings, which keep the window's placement.
     TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& misc, const ProgramFolders& folders,
              QSettings& settings, QWidget* parent = nullptr);
@@ -194,6 +194,7 @@ private:
 
     Dialogs& dialogs_;
     const QString programFolder_;
+    const QString resourceFolder_;  // the shipped help and palettes
     QSettings& settings_;
     SharedOpenDialog& openDialog_;
     LinkSources linkSources_;

@@ -68,6 +68,7 @@ void TfrmMain::btnThemeClick(const QObject* sender)
             const HourglassCursor hourglass;
             editor = std::make_unique<TfrmTheme>(*themes_, dialogs_, programFolder_,
                                                  QCursor(NewDragCursor(), 0, 0), this);
+            editor->SetResourceFolder(resourceFolder_);
             editor->SelectTheme(FromDocumentText(PageDetails().ThemeName));
         }
         const bool ok = editor->exec() == QDialog::Accepted;

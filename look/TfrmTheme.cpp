@@ -85,7 +85,7 @@ QToolButton* SmallButton(QStyle::StandardPixmap icon, const QString& hint, const
 
 TfrmTheme::TfrmTheme(TWebTheme& store, Dialogs& dialogs, const QString& programFolder, const QCursor& dragCursor,
                      QWidget* parent)
-    : QDialog(parent), store_(store), dialogs_(dialogs), programFolder_(programFolder)
+    : QDialog(parent), store_(store), dialogs_(dialogs), programFolder_(programFolder), resourceFolder_(programFolder)
 {
     setWindowTitle(texts::Caption);
     setFixedSize(560, 352);
@@ -474,7 +474,7 @@ void TfrmTheme::lblBGColorDblClick(QLabel* label)
     if (mode_ == Mode::Browsing)
         return;
     std::optional<HourglassCursor> hourglass(std::in_place);
-    TfrmColor picker(dialogs_, programFolder_, this);
+    TfrmColor picker(dialogs_, resourceFolder_, this);
     picker.SetPickedColor(sample->ColorOf(label));
     const bool background = sample->IsBackgroundLabel(label);
     picker.setWindowTitle(picker.windowTitle() + " - " + (background ? label->toolTip() : label->text()));

@@ -42,6 +42,10 @@ public:
     TfrmTheme(TWebTheme& store, Dialogs& dialogs, const QString& programFolder, const QCursor& dragCursor,
               QWidget* parent = nullptr);
 
+    // Where the colour picker finds the shipped palettes (in Palettes/); ends
+    // in "/". The program folder unless set.
+    void SetResourceFolder(const QString& folder) { resourceFolder_ = folder; }
+
     // Selects the theme of that name, letter case ignored, scrolled to the
     // top; no selection when none has it.
     void SelectTheme(const QString& name);
@@ -99,6 +103,7 @@ private:
     TWebTheme& store_;
     Dialogs& dialogs_;
     const QString programFolder_;
+    QString resourceFolder_;
     Mode mode_ = Mode::Browsing;
     bool changed_ = false;
     bool newImage_ = false;

@@ -8,14 +8,23 @@
 #include "editor/MainWindow.h"
 #include "editor/ListBoxHrz.h"
 #include "editor/startup/HelpWindow.h"
+#include "look/TfrmColor.h"
+#include "look/TfrmTheme.h"
+#include "look/ThemeSample.h"
+#include "look/ThemeStore.h"
 #include "editor/ScriptedMisc.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -93,6 +102,9 @@ TEST_F(InstalledProgramTest, TheCommandLineToolMakesAndSeedsTheUsersFolderWhenIt
         EXPECT_EQ(ReadBytes(Working() + file), ReadBytes(Shipped() + file)) << file;
     for (const char* folder : {"Upload/images", "Upload/backgrounds", "TarvinFiles"})
         EXPECT_TRUE(QFileInfo(Working() + folder).isDir()) << folder;
+    const QStringList backgrounds = QDir(Shipped() + "Upload/backgrounds").entryList(QDir::Files);
+    EXPECT_FALSE(backgrounds.isEmpty());
+    EXPECT_EQ(QDir(Working() + "Upload/backgrounds").entryList(QDir::Files), backgrounds);
 }
 
 TEST_F(InstalledProgramTest, TheWindowSavesIntoTheUsersFolderAndTheNextStartKeepsItsFiles)
@@ -117,6 +129,33 @@ TEST_F(InstalledProgramTest, TheWindowSavesIntoTheUsersFolderAndTheNextStartKeep
     dialogs.ChoosingFile(Working() + "Templates/Mine.tvt");
     QTest::mouseClick(window->btnTemplate, Qt::LeftButton);
     EXPECT_TRUE(QFileInfo::exists(Working() + "Templates/Mine.html"));
+
+    // A theme edited and saved in the user's store, its colour picked from the
+    // installed palettes.
+    QStringList palettes;
+    QTimer::singleShot(0, [&] {
+        auto* editor = qobject_cast<TfrmTheme*>(QApplication::activeModalWidget());
+        ASSERT_NE(editor, nullptr);
+        QTest::mouseClick(editor->btnAdd, Qt::LeftButton);
+        QTest::keyClicks(editor->txtDescription, "Mine");
+        QTimer::singleShot(0, [&] {
+            auto* picker = qobject_cast<TfrmColor*>(QApplication::activeModalWidget());
+            ASSERT_NE(picker, nullptr);
+            const auto* box = picker->findChild<QComboBox*>("cbPalette");
+            for (int row = 0; row < box->count(); ++row)
+                palettes << box->itemText(row);
+            picker->reject();
+        });
+        QTest::mouseDClick(editor->sample->lblTextColor, Qt::LeftButton);
+        QTest::mouseClick(editor->btnApply, Qt::LeftButton);
+        editor->reject();
+    });
+    QTest::mouseClick(window->btnPreview, Qt::LeftButton);
+    QTest::mouseClick(window->btnThemeEdit, Qt::LeftButton);
+    EXPECT_TRUE(palettes.contains("Web Palette")) << palettes.join(", ").toStdString();
+    ThemeStoreReadResult saved = LoadThemeStore((Working() + "Themes.dat").toStdString());
+    ASSERT_TRUE(saved.Ok());
+    EXPECT_EQ(saved.store->Items().Items(saved.store->Items().Count() - 1).ThemeName, "Mine");
 
     // The help comes from the installation.
     QTest::mouseClick(window->btnHelp, Qt::LeftButton);
