@@ -24,21 +24,28 @@ std::string Failure(const std::string& what, const fs::path& path, const std::er
 }
 
 // Copies are the user's own to change, however the shipped file is protected.
-std::error_code MakeOwnerWritable(const fs::path& path)
+std::error_code CopyAsOwn(const fs::path& from, const fs::path& to)
 {
     std::error_code error;
-    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
+    fs::copy_file(from, to, fs::copy_options::overwrite_existing, error);
+    if (!error)
+        fs::permissions(to, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
     return error;
 }
 
-// Moves a finished copy into place; one that appeared meanwhile wins.
-std::string MoveIntoPlace(const fs::path& part, const fs::path& target)
+// Moves a finished copy into place (one that appeared meanwhile wins), or
+// throws away a copy that failed.
+std::string MoveIntoPlace(const fs::path& part, const fs::path& target, const std::error_code& copying)
 {
+    std::error_code ignored;
+    if (copying) {
+        fs::remove_all(part, ignored);
+        return Failure("copy to", target, copying);
+    }
     std::error_code error;
     fs::rename(part, target, error);
     if (!error)
         return {};
-    std::error_code ignored;
     fs::remove_all(part, ignored);
     return fs::exists(target, ignored) ? std::string() : Failure("make", target, error);
 }
@@ -49,15 +56,7 @@ std::string SeedFile(const fs::path& shipped, const fs::path& target)
     if (fs::exists(target, error) || !fs::is_regular_file(shipped, error))
         return {};
     const fs::path part = target.string() + ".part";
-    fs::copy_file(shipped, part, fs::copy_options::overwrite_existing, error);
-    if (!error)
-        error = MakeOwnerWritable(part);
-    if (error) {
-        std::error_code ignored;
-        fs::remove(part, ignored);
-        return Failure("copy to", target, error);
-    }
-    return MoveIntoPlace(part, target);
+    return MoveIntoPlace(part, target, CopyAsOwn(shipped, part));
 }
 
 // The folder with copies of the shipped folder's files, or empty when
@@ -75,20 +74,10 @@ std::string SeedFolder(const fs::path& shipped, const fs::path& target)
     // Nothing shipped: the new folder starts empty.
     if (error == std::errc::no_such_file_or_directory)
         error.clear();
-    for (; !error && file != fs::directory_iterator(); file.increment(error)) {
-        if (!file->is_regular_file(error))
-            continue;
-        const fs::path copy = part / file->path().filename();
-        fs::copy_file(file->path(), copy, error);
-        if (!error)
-            error = MakeOwnerWritable(copy);
-    }
-    if (error) {
-        std::error_code ignored;
-        fs::remove_all(part, ignored);
-        return Failure("copy to", target, error);
-    }
-    return MoveIntoPlace(part, target);
+    for (; !error && file != fs::directory_iterator(); file.increment(error))
+        if (file->is_regular_file(error))
+            error = CopyAsOwn(file->path(), part / file->path().filename());
+    return MoveIntoPlace(part, target, error);
 }
 
 } // namespace
