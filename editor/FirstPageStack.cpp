@@ -9,14 +9,23 @@ FirstPageStack::FirstPageStack(QWidget* parent) : QStackedLayout(parent)
     setContentsMargins(0, 0, 0, 0);
     connect(this, &QStackedLayout::currentChanged, this, [this] {
         if (!allPages_)
-            invalidate();
+            SizesChanged();
     });
 }
 
 void FirstPageStack::ConsiderAllPages()
 {
     allPages_ = true;
+    SizesChanged();
+}
+
+// Every layout and splitter up to the window keeps the sizes it last asked
+// for until told.
+void FirstPageStack::SizesChanged()
+{
     invalidate();
+    for (QWidget* widget = parentWidget(); widget && !widget->isWindow(); widget = widget->parentWidget())
+        widget->updateGeometry();
 }
 
 QSize FirstPageStack::sizeHint() const

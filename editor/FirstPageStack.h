@@ -23,6 +23,7 @@ public:
 
 private:
     bool OnlyCurrent() const { return !allPages_ && currentWidget(); }
+    void SizesChanged();
 
     bool allPages_ = false;
 };

@@ -74,9 +74,9 @@ TfrmMain::TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& 
     layout->addWidget(BuildToolbar(), 0, Qt::AlignTop);
     setCentralWidget(central);
     BuildPopupMenu();
-    // Never smaller than the window was designed for, nor than its controls
-    // need to show their captions whole.
-    setMinimumSize(QSize(MinimumWidth, MinimumHeight).expandedTo(minimumSizeHint()));
+    // Never smaller than the window was designed for, nor (once all panels
+    // count, below) than its controls need to show their captions whole.
+    setMinimumSize(MinimumWidth, MinimumHeight);
     resize(622, 509);
     {
         WidgetPlacement placement(*this, *Splitter);
@@ -101,6 +101,7 @@ TfrmMain::TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& 
     AfterFirstPaint(*this, [this] {
         pnlEditor->Panels()->ConsiderAllPages();
         modeStack_->ConsiderAllPages();
+        setMinimumSize(minimumSize().expandedTo(minimumSizeHint()));
     });
 }
 
