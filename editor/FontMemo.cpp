@@ -2,6 +2,7 @@
 
 #include "document/TextUtil.h"
 #include "editor/FontText.h"
+#include "editor/FontWhenShown.h"
 #include "editor/MiscDialogs.h"
 #include "editor/TextBinding.h"
 
@@ -18,12 +19,12 @@ FontMemo::FontMemo(bool enterBreaksLine, QWidget* parent) : QPlainTextEdit(paren
 
 std::string FontMemo::FontDescription() const
 {
-    return FontToString(font(), color_);
+    return FontToString(font_, color_);
 }
 
 void FontMemo::SetFontDescription(const std::string& description)
 {
-    QFont parsed = font();
+    QFont parsed = font_;
     TColor color = NoColourMarker;
     try {
         StringToFont(description, parsed, color);
@@ -35,7 +36,8 @@ void FontMemo::SetFontDescription(const std::string& description)
 
 void FontMemo::SetFontAndColor(const QFont& font, TColor color)
 {
-    setFont(font);
+    font_ = font;
+    SetFontWhenShown(*this, font);
     color_ = color;
     QPalette colors = palette();
     colors.setColor(QPalette::Text, ColorForDisplay(color));
@@ -58,7 +60,7 @@ void FontMemo::ShowFrom(const std::string& text, const std::string& attributes, 
 
 void FontMemo::ChooseFont(MiscDialogs& misc)
 {
-    QFont chosen = font();
+    QFont chosen = font_;
     TColor color = color_;
     if (!misc.ChooseFont(chosen, color))
         return;

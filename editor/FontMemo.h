@@ -40,6 +40,8 @@ protected:
 
 private:
     bool enterBreaksLine_;
+    // The font shown, or to be shown once the memo is (SetFontWhenShown).
+    QFont font_;
     TColor color_ = NoColourMarker;
     std::uint8_t fontMark_ = 0;
 };

@@ -1,5 +1,6 @@
 #include "editor/panels/BulletPanel.h"
 
+#include "editor/FontWhenShown.h"
 #include "editor/TextBinding.h"
 #include "editor/TextImport.h"
 #include "editor/panels/GlyphButton.h"
@@ -23,7 +24,7 @@ BulletPanel::BulletPanel(const PanelServices& services, QWidget* parent)
     styleLabel->setBuddy(cbBullets);
     txtBullets = new QPlainTextEdit;
     txtBullets->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtBullets->setFont(QFont("Times New Roman", 12));
+    SetFontWhenShown(*txtBullets, QFont("Times New Roman", 12));
 
     auto* row = new QHBoxLayout;
     row->addWidget(btnBulletImport);
