@@ -1,5 +1,6 @@
 #include "editor/Glyphs.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <functional>
@@ -35,6 +36,16 @@ const QPixmap& Cached(Key key, int size, const std::function<Drawing(Key)>& draw
 const QColor kInk(40, 40, 60);
 const QColor kPaper(250, 250, 245);
 const QColor kBlue(40, 90, 200);
+
+// The window's own font family, bold: a font without a family would have the
+// system look for one, which costs more than drawing the whole glyph.
+QFont GlyphFont(int pointSize)
+{
+    QFont font = QGuiApplication::font();
+    font.setPointSize(pointSize);
+    font.setBold(true);
+    return font;
+}
 
 void Page(QPainter& p)
 {
@@ -178,13 +189,13 @@ Drawing GlyphDrawing(Glyph glyph)
         };
     case Glyph::Paragraph:
         return [](QPainter& p) {
-            p.setPen(kInk); p.setFont(QFont(QString(), 11, QFont::Bold));
+            p.setPen(kInk); p.setFont(GlyphFont(11));
             p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QString(QChar(0x00B6)));
         };
     case Glyph::Help:
         return [](QPainter& p) {
             p.setPen(kInk); p.setBrush(QColor(255, 250, 200)); p.drawEllipse(1, 1, 14, 14);
-            p.setFont(QFont(QString(), 9, QFont::Bold)); p.drawText(QRect(1, 1, 14, 14), Qt::AlignCenter, "?");
+            p.setFont(GlyphFont(9)); p.drawText(QRect(1, 1, 14, 14), Qt::AlignCenter, "?");
         };
     }
     return [](QPainter&) {};
