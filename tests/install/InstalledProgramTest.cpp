@@ -6,13 +6,13 @@
 
 #include "TarvinVersion.h"
 #include "editor/MainWindow.h"
-#include "editor/ListBoxHrz.h"
+#include "editor/ScriptedMisc.h"
 #include "editor/startup/HelpWindow.h"
 #include "look/TfrmColor.h"
 #include "look/TfrmTheme.h"
 #include "look/ThemeSample.h"
 #include "look/ThemeStore.h"
-#include "editor/ScriptedMisc.h"
+#include "platform/ListBoxHrz.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QApplication>
