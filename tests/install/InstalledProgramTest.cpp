@@ -85,6 +85,18 @@ TEST_F(InstalledProgramTest, BothProgramsTellTheBuildsVersion)
     EXPECT_FALSE(QFileInfo::exists(Working()));
 }
 
+TEST_F(InstalledProgramTest, TheInstallationShipsWhatTheBuildLaysOutInTheProgramFolder)
+{
+    // The build writes some of them from their sources (Fields.ini gains its
+    // years and CR LF line breaks): the installed copies are the written ones.
+    for (const char* file : {"Fields.ini", "Themes.dat", "FormMail.pl", "Templates/Club.tvt", "Templates/Club.html",
+                             "Palettes/Web Palette.pal", "Help/index.html"}) {
+        const QByteArray built = ReadBytes(TARVIN_BUILD_DIR "/bin/" + QString(file));
+        EXPECT_FALSE(built.isEmpty()) << file;
+        EXPECT_TRUE(ReadBytes(Shipped() + file) == built) << file << " differs from the build's copy";
+    }
+}
+
 TEST_F(InstalledProgramTest, TheCommandLineToolMakesAndSeedsTheUsersFolderWhenItNeedsIt)
 {
     const QString page = home.filePath("page.tvd");
