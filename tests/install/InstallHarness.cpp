@@ -5,6 +5,10 @@
 #include <QFile>
 #include <QTest>
 
+#include <optional>
+#include <utility>
+#include <vector>
+
 namespace tarvin::testing {
 
 namespace {
@@ -35,10 +39,39 @@ void SetPermissions(const QString& folder, QFileDevice::Permissions add, QFileDe
     }
 }
 
+// cmake --install and cpack write the list of what they installed into the
+// build folder; a test leaves that folder as it found it.
+class InstallManifestsKept {
+public:
+    InstallManifestsKept()
+    {
+        for (const char* name : {"install_manifest.txt", "install_manifest_portable.txt"}) {
+            QFile file(QStringLiteral(TARVIN_BUILD_DIR "/") + name);
+            kept_.push_back({file.fileName(), file.open(QIODevice::ReadOnly) ? std::optional(file.readAll())
+                                                                                : std::nullopt});
+        }
+    }
+    ~InstallManifestsKept()
+    {
+        for (const auto& [path, bytes] : kept_) {
+            if (bytes)
+                WriteBytes(path, *bytes);
+            else
+                QFile::remove(path);
+        }
+    }
+    InstallManifestsKept(const InstallManifestsKept&) = delete;
+    InstallManifestsKept& operator=(const InstallManifestsKept&) = delete;
+
+private:
+    std::vector<std::pair<QString, std::optional<QByteArray>>> kept_;
+};
+
 } // namespace
 
 bool InstallInto(const QString& folder)
 {
+    const InstallManifestsKept manifests;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("DESTDIR", folder);
     return Runs(CMAKE_COMMAND_PATH, {"--install", TARVIN_BUILD_DIR, "--prefix", "/usr"}, environment);
@@ -47,6 +80,7 @@ bool InstallInto(const QString& folder)
 QString UnpackPortableArchive(const QString& folder)
 {
     const QString packages = folder + "/packages";
+    const InstallManifestsKept manifests;
     if (!Runs(CPACK_COMMAND_PATH, {"-G", "TGZ", "--config", TARVIN_BUILD_DIR "/CPackConfig.cmake", "-B", packages}))
         return {};
     const QStringList archives = QDir(packages).entryList({"*.tar.gz"}, QDir::Files);
@@ -115,6 +149,11 @@ RunningProgram::RunningProgram(const QString& program, const QString& home)
 
 RunningProgram::~RunningProgram()
 {
+    Stop();
+}
+
+void RunningProgram::Stop()
+{
     process_.kill();
     process_.waitForFinished(10000);
 }
@@ -124,6 +163,31 @@ bool RunningProgram::WaitFor(const std::function<bool()>& done)
     const QDeadlineTimer deadline(30000);
     while (!done()) {
         if (deadline.hasExpired() || process_.state() == QProcess::NotRunning)
+            return false;
+        QTest::qWait(50);
+    }
+    return true;
+}
+
+namespace {
+
+bool SomeProcessNames(const QString& folder)
+{
+    const QStringList processes = QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs);
+    for (const QString& process : processes)
+        for (const QByteArray& argument : ReadBytes("/proc/" + process + "/cmdline").split('\0'))
+            if (QString::fromLocal8Bit(argument).startsWith(folder))
+                return true;
+    return false;
+}
+
+} // namespace
+
+bool WaitForProcessesNaming(const QString& folder)
+{
+    const QDeadlineTimer deadline(30000);
+    while (SomeProcessNames(folder)) {
+        if (deadline.hasExpired())
             return false;
         QTest::qWait(50);
     }

@@ -47,9 +47,16 @@ public:
     // Keeps the event loop going until done() holds, for at most 30 seconds.
     bool WaitFor(const std::function<bool()>& done);
     bool StillRunning() const { return process_.state() == QProcess::Running; }
+    // Ends the program and waits until it is gone.
+    void Stop();
 
 private:
     QProcess process_;
 };
+
+// True once no process is left that was started with an argument inside
+// folder (the desktop's cache tools, which a portable window starts
+// detached), waiting at most 30 seconds.
+bool WaitForProcessesNaming(const QString& folder);
 
 } // namespace tarvin::testing

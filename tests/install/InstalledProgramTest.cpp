@@ -202,6 +202,23 @@ TEST_F(InstalledProgramTest, TheInstalledWindowStartsWithoutWritingDesktopFiles)
     EXPECT_FALSE(QFileInfo::exists(home.path() + "/.local/share/mime"));
 }
 
+TEST(InstallHarness, InstallingAndPackingLeaveTheBuildFolderAsTheyFoundIt)
+{
+    const auto manifests = [] {
+        QStringList state;
+        for (const char* name : {"install_manifest.txt", "install_manifest_portable.txt"}) {
+            const QString path = TARVIN_BUILD_DIR "/" + QString(name);
+            state << name + QString(QFileInfo::exists(path) ? " " + ReadBytes(path).toHex() : " absent");
+        }
+        return state;
+    };
+    const QStringList before = manifests();
+    QTemporaryDir stage;
+    ASSERT_TRUE(InstallInto(stage.path()));
+    EXPECT_FALSE(UnpackPortableArchive(stage.path()).isEmpty());
+    EXPECT_TRUE(manifests() == before);
+}
+
 TEST(PortableProgram, TheUnpackedArchiveWorksBesideItselfAndRegistersPerUser)
 {
     QTemporaryDir unpacked;
@@ -240,6 +257,9 @@ TEST(PortableProgram, TheUnpackedArchiveWorksBesideItselfAndRegistersPerUser)
     EXPECT_TRUE(ReadBytes(entry).contains("\nExec=" + QFileInfo(folder + "tarvin").absoluteFilePath().toUtf8() + " %f\n"));
     EXPECT_FALSE(QFileInfo::exists(home.path() + "/Ostrel Tarvin"));
     EXPECT_FALSE(QFileInfo::exists(home.path() + "/.local/share/Ostrel Tarvin"));
+    // The cache tools it started would write into the home after it is gone.
+    window.Stop();
+    EXPECT_TRUE(WaitForProcessesNaming(home.path()));
 }
 
 } // namespace
