@@ -80,7 +80,9 @@ void TfrmMain::NewDocument()
 {
     lstBlocks->RemoveAllRows();
     document_->ClearForm(true);
-    pnlForms->ClearFieldRows();
+    // A forms panel still to be built starts without rows.
+    if (PanelBuilt(TBlockType::btForms))
+        pnlForms->ClearFieldRows();
     BuildDefaultPage(*document_);
     for (const auto& item : document_->Page())
         lstBlocks->InsertRow(lstBlocks->count(), item->BlockType);

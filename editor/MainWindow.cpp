@@ -51,7 +51,9 @@ TfrmMain::TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& 
       linkSources_(openDialog_, misc),
       panelServices_{dialogs, openDialog_, misc, linkSources_, programFolder_},
       document_(std::make_unique<TPagelette>()),
-      help_(resourceFolder_ + HelpFolderName)
+      help_(resourceFolder_ + HelpFolderName),
+      whatsThis_(new WhatsThisMenu(help_, this)),
+      contexts_(new HelpContexts(help_, this))
 {
     Splitter = new QSplitter;
     Splitter->setHandleWidth(3);
@@ -92,13 +94,13 @@ TfrmMain::TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& 
         lstPalette->setCurrentRow(0);
     }
     SetDocumentName(texts::Untitled, texts::Untitled);
-    auto* whatsThis = new WhatsThisMenu(help_, this);
-    auto* contexts = new HelpContexts(help_, this);
-    InstallMainWindowHelp(*this, *whatsThis, *contexts);
+    InstallMainWindowHelp(*this, *whatsThis_, *contexts_);
     // Goes with the menu, before the contexts it also uses.
-    new DialogHelp(*this, *whatsThis, *contexts, whatsThis);
-    // The hidden panels are measured once the window is on screen.
+    new DialogHelp(*this, *whatsThis_, *contexts_, whatsThis_);
+    // The hidden panels are built and measured once the window is on screen.
     AfterFirstPaint(*this, [this] {
+        for (int type = 0; type < static_cast<int>(panels_.size()); ++type)
+            PanelFor(static_cast<TBlockType>(type));
         pnlEditor->Panels()->ConsiderAllPages();
         modeStack_->ConsiderAllPages();
         setMinimumSize(minimumSize().expandedTo(minimumSizeHint()));
@@ -126,9 +128,12 @@ void TfrmMain::ShowPopup(QWidget* source, QPoint position, bool onBlockList)
     popBlocks->popup(source->mapToGlobal(position));
 }
 
-BlockPanel* TfrmMain::PanelFor(TBlockType type) const
+BlockPanel* TfrmMain::PanelFor(TBlockType type)
 {
-    return panels_.at(static_cast<std::size_t>(type));
+    BlockPanel*& panel = panels_.at(static_cast<std::size_t>(type));
+    if (!panel)
+        panel = BuildPanel(type);
+    return panel;
 }
 
 void TfrmMain::SetDocumentName(const QString& name, const QString& shownName)

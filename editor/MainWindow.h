@@ -6,6 +6,7 @@
 #include "document/PageModel.h"
 #include "editor/DragRows.h"
 #include "editor/LinkSources.h"
+#include "editor/PanelOnDemand.h"
 #include "editor/panels/PanelServices.h"
 #include "editor/startup/HelpSystem.h"
 #include "generator/PageOutput.h"
@@ -37,6 +38,7 @@ class FirstPageStack;
 class FormsPanel;
 class HRPanel;
 class HeadingPanel;
+class HelpContexts;
 class HtmlViewer;
 class ImagePanel;
 class LinkPanel;
@@ -48,6 +50,7 @@ class TextPanel;
 class TWebTheme;
 class TfrmTheme;
 class TrashBin;
+class WhatsThisMenu;
 
 class TfrmMain : public QMainWindow {
     Q_OBJECT
@@ -127,14 +130,15 @@ public:
     QToolButton* btnCenter;
     QToolButton* btnRight;
     QToolButton* btnParagraph;
-    PagePropPanel* pnlPageProp;
-    HeadingPanel* pnlHeading;
-    ImagePanel* pnlImages;
-    LinkPanel* pnlLinks;
-    TextPanel* pnlText;
-    BulletPanel* pnlBullets;
-    HRPanel* pnlHR;
-    FormsPanel* pnlForms;
+    // Built when first used (PanelFor).
+    PanelOnDemand<PagePropPanel> pnlPageProp{[this] { return PanelFor(TBlockType::btPageProperties); }};
+    PanelOnDemand<HeadingPanel> pnlHeading{[this] { return PanelFor(TBlockType::btHeading); }};
+    PanelOnDemand<ImagePanel> pnlImages{[this] { return PanelFor(TBlockType::btImage); }};
+    PanelOnDemand<LinkPanel> pnlLinks{[this] { return PanelFor(TBlockType::btLink); }};
+    PanelOnDemand<TextPanel> pnlText{[this] { return PanelFor(TBlockType::btText); }};
+    PanelOnDemand<BulletPanel> pnlBullets{[this] { return PanelFor(TBlockType::btBullet); }};
+    PanelOnDemand<HRPanel> pnlHR{[this] { return PanelFor(TBlockType::btHR); }};
+    PanelOnDemand<FormsPanel> pnlForms{[this] { return PanelFor(TBlockType::btForms); }};
     // Toolbar column.
     ButtonOutline* pbButtons;
     QToolButton* btnCreate;
@@ -173,7 +177,11 @@ private:
     void BuildPopupMenu();
     void ShowPopup(QWidget* source, QPoint position, bool onBlockList);
 
-    BlockPanel* PanelFor(TBlockType type) const;
+    // The panel that edits blocks of type, built and added to the editor
+    // area when first asked for.
+    BlockPanel* PanelFor(TBlockType type);
+    BlockPanel* BuildPanel(TBlockType type);
+    bool PanelBuilt(TBlockType type) const { return panels_.at(static_cast<std::size_t>(type)) != nullptr; }
     bool HasFormsBlock() const;
     // Every row's grey line from its page item.
     void ShowSummaries();
@@ -210,6 +218,8 @@ private:
 
     FirstPageStack* modeStack_;
     std::array<BlockPanel*, 8> panels_{};
+    WhatsThisMenu* whatsThis_;
+    HelpContexts* contexts_;
 };
 
 } // namespace tarvin

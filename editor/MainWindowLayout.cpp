@@ -3,6 +3,7 @@
 #include "editor/BlockList.h"
 #include "editor/ButtonOutline.h"
 #include "editor/EditorArea.h"
+#include "editor/FocusChain.h"
 #include "editor/Glyphs.h"
 #include "editor/MainWindow.h"
 #include "editor/PaletteList.h"
@@ -16,6 +17,7 @@
 #include "editor/panels/LinkPanel.h"
 #include "editor/panels/PagePropPanel.h"
 #include "editor/panels/TextPanel.h"
+#include "editor/startup/MainWindowHelp.h"
 #include "platform/HtmlViewer.h"
 #include "platform/ListBoxHrz.h"
 
@@ -138,24 +140,6 @@ QWidget* TfrmMain::BuildLeftPane()
 QWidget* TfrmMain::BuildEditorArea()
 {
     pnlEditor = new EditorArea;
-    pnlPageProp = new PagePropPanel(panelServices_.misc);
-    connect(pnlPageProp->btnTheme, &QPushButton::clicked, this, [this] { btnThemeClick(pnlPageProp->btnTheme); });
-    pnlHeading = new HeadingPanel(panelServices_.misc);
-    pnlImages = new ImagePanel(panelServices_);
-    pnlLinks = new LinkPanel(panelServices_);
-    pnlText = new TextPanel(panelServices_);
-    pnlBullets = new BulletPanel(panelServices_);
-    pnlHR = new HRPanel;
-    pnlForms = new FormsPanel(panelServices_, [this]() -> TPagelette& { return *document_; });
-    // The forms tab changes the page's form directly, not through a store.
-    connect(pnlForms, &FormsPanel::formChanged, this, [this] {
-        modified_ = true;
-        ShowSummaries();
-    });
-    panels_ = {pnlPageProp, pnlHeading, pnlImages, pnlLinks, pnlText, pnlBullets, pnlHR, pnlForms};
-    for (BlockPanel* panel : panels_)
-        pnlEditor->Panels()->addWidget(panel);
-
     pnlAlign = new QWidget;
     auto* bar = new QHBoxLayout(pnlAlign);
     bar->setContentsMargins(2, 2, 2, 2);
@@ -175,6 +159,39 @@ QWidget* TfrmMain::BuildEditorArea()
     btnParagraph->setChecked(true);
     pnlEditor->SetAlignmentBar(pnlAlign);
     return pnlEditor;
+}
+
+BlockPanel* TfrmMain::BuildPanel(TBlockType type)
+{
+    BlockPanel* panel = nullptr;
+    switch (type) {
+    case TBlockType::btPageProperties: {
+        auto* page = new PagePropPanel(panelServices_.misc);
+        connect(page->btnTheme, &QPushButton::clicked, this, [this, page] { btnThemeClick(page->btnTheme); });
+        panel = page;
+        break;
+    }
+    case TBlockType::btHeading: panel = new HeadingPanel(panelServices_.misc); break;
+    case TBlockType::btImage: panel = new ImagePanel(panelServices_); break;
+    case TBlockType::btLink: panel = new LinkPanel(panelServices_); break;
+    case TBlockType::btText: panel = new TextPanel(panelServices_); break;
+    case TBlockType::btBullet: panel = new BulletPanel(panelServices_); break;
+    case TBlockType::btHR: panel = new HRPanel; break;
+    case TBlockType::btForms: {
+        auto* forms = new FormsPanel(panelServices_, [this]() -> TPagelette& { return *document_; });
+        // The forms tab changes the page's form directly, not through a store.
+        connect(forms, &FormsPanel::formChanged, this, [this] {
+            modified_ = true;
+            ShowSummaries();
+        });
+        panel = forms;
+        break;
+    }
+    }
+    pnlEditor->Panels()->addWidget(panel);
+    PlaceInFocusChainBefore(*panel, *pnlAlign);
+    InstallPanelHelp(*panel, *whatsThis_, *contexts_);
+    return panel;
 }
 
 QWidget* TfrmMain::BuildToolbar()

@@ -66,41 +66,9 @@ QLabel* ExplanationOf(const QWidget* panel)
 
 std::vector<Attachment> MainWindowTopics(TfrmMain& w)
 {
-    const PagePropPanel& page = *w.pnlPageProp;
-    const ImagePanel& image = *w.pnlImages;
-    const LinkPanel& link = *w.pnlLinks;
-    const HRPanel& line = *w.pnlHR;
-    const FormsPanel& forms = *w.pnlForms;
     return {
-        {page.txtPageTitle, 10, Kind::Control},
-        {page.chkLinkUnderline, 11, Kind::Control},
-        {page.lstMeta, 12, Kind::Control},
-        {LabelWithText(&page, "Name"), 13, Kind::Label},
-        {LabelWithText(&page, "Content"), 14, Kind::Label},
         {w.imgTrash, 15, Kind::Control},
-        {image.cbImageAlign, 16, Kind::Control},
-        {image.txtImageW, 17, Kind::Control},
-        {image.txtImageH, 18, Kind::Control},
-        {image.txtImageFile, 19, Kind::Control},
-        {image.sboxImages, 20, Kind::Control},
-        {image.imgImageView, 20, Kind::Control},
-        {image.txtImageAlt, 21, Kind::Control},
         {w.btnParagraph, 22, Kind::Control},
-        {w.pnlHeading->txtHeading, 26, Kind::Control},
-        {link.chkEmail, 27, Kind::Control},
-        {link.txtLinkText, 28, Kind::Control},
-        {link.txtLinkAddress, 29, Kind::Control},
-        {image.txtImageLink, 31, Kind::Control},
-        {link.chkLink, 33, Kind::Control},
-        {link.lstLinks, 34, Kind::Control},
-        {ExplanationOf(w.pnlText), 35, Kind::Label},
-        {w.pnlText->txtText, 35, Kind::Control},
-        {w.pnlBullets->cbBullets, 48, Kind::Control},
-        {ExplanationOf(w.pnlBullets), 49, Kind::Label},
-        {LabelWithText(&line, "How thick is this line?"), 50, Kind::Label},
-        {line.cbHR, 50, Kind::Control},
-        {LabelWithText(&line, "How wide is this line? (% Percentage)"), 51, Kind::Label},
-        {line.updnHRWidth, 51, Kind::Control},
         {w.lstBlocks, 54, Kind::ContextOnly},
         {w.lstPalette, 55, Kind::Control},
         {w.lstThemes, 66, Kind::Control},
@@ -108,23 +76,74 @@ std::vector<Attachment> MainWindowTopics(TfrmMain& w)
         {w.btnLeft, 103, Kind::Control},
         {w.btnCenter, 104, Kind::Control},
         {w.btnRight, 105, Kind::Control},
-        {LabelWithText(&line, "Do you want to remove the line shading?"), 190, Kind::Label},
-        {line.chkNoShade, 190, Kind::Control},
-        {forms.txtFormAddress, 200, Kind::ContextOnly},
-        {forms.txtFormSubject, 200, Kind::ContextOnly},
-        {forms.txtFormURL, 200, Kind::ContextOnly},
-        {forms.lvForms, 200, Kind::ContextOnly},
-        {forms.btnFormOptions, 202, Kind::ContextOnly},
-        {forms.btnFormBasic, 203, Kind::ContextOnly},
     };
 }
 
-} // namespace
-
-void InstallMainWindowHelp(TfrmMain& window, WhatsThisMenu& whatsThis, HelpContexts& contexts)
+std::vector<Attachment> PanelTopics(BlockPanel& panel)
 {
-    const QList<QLabel*> labels = window.findChildren<QLabel*>();
-    for (const Attachment& a : MainWindowTopics(window)) {
+    switch (panel.Type()) {
+    case TBlockType::btPageProperties: {
+        const auto& page = static_cast<const PagePropPanel&>(panel);
+        return {
+            {page.txtPageTitle, 10, Kind::Control},
+            {page.chkLinkUnderline, 11, Kind::Control},
+            {page.lstMeta, 12, Kind::Control},
+            {LabelWithText(&page, "Name"), 13, Kind::Label},
+            {LabelWithText(&page, "Content"), 14, Kind::Label},
+        };
+    }
+    case TBlockType::btHeading: return {{static_cast<const HeadingPanel&>(panel).txtHeading, 26, Kind::Control}};
+    case TBlockType::btImage: {
+        const auto& image = static_cast<const ImagePanel&>(panel);
+        return {
+            {image.cbImageAlign, 16, Kind::Control}, {image.txtImageW, 17, Kind::Control},
+            {image.txtImageH, 18, Kind::Control},    {image.txtImageFile, 19, Kind::Control},
+            {image.sboxImages, 20, Kind::Control},   {image.imgImageView, 20, Kind::Control},
+            {image.txtImageAlt, 21, Kind::Control},  {image.txtImageLink, 31, Kind::Control},
+        };
+    }
+    case TBlockType::btLink: {
+        const auto& link = static_cast<const LinkPanel&>(panel);
+        return {
+            {link.chkEmail, 27, Kind::Control},       {link.txtLinkText, 28, Kind::Control},
+            {link.txtLinkAddress, 29, Kind::Control}, {link.chkLink, 33, Kind::Control},
+            {link.lstLinks, 34, Kind::Control},
+        };
+    }
+    case TBlockType::btText:
+        return {{ExplanationOf(&panel), 35, Kind::Label},
+                {static_cast<const TextPanel&>(panel).txtText, 35, Kind::Control}};
+    case TBlockType::btBullet:
+        return {{static_cast<const BulletPanel&>(panel).cbBullets, 48, Kind::Control},
+                {ExplanationOf(&panel), 49, Kind::Label}};
+    case TBlockType::btHR: {
+        const auto& line = static_cast<const HRPanel&>(panel);
+        return {
+            {LabelWithText(&line, "How thick is this line?"), 50, Kind::Label},
+            {line.cbHR, 50, Kind::Control},
+            {LabelWithText(&line, "How wide is this line? (% Percentage)"), 51, Kind::Label},
+            {line.updnHRWidth, 51, Kind::Control},
+            {LabelWithText(&line, "Do you want to remove the line shading?"), 190, Kind::Label},
+            {line.chkNoShade, 190, Kind::Control},
+        };
+    }
+    case TBlockType::btForms: {
+        const auto& forms = static_cast<const FormsPanel&>(panel);
+        return {
+            {forms.txtFormAddress, 200, Kind::ContextOnly}, {forms.txtFormSubject, 200, Kind::ContextOnly},
+            {forms.txtFormURL, 200, Kind::ContextOnly},     {forms.lvForms, 200, Kind::ContextOnly},
+            {forms.btnFormOptions, 202, Kind::ContextOnly}, {forms.btnFormBasic, 203, Kind::ContextOnly},
+        };
+    }
+    }
+    return {};
+}
+
+void Install(const std::vector<Attachment>& topics, const QWidget& root, WhatsThisMenu& whatsThis,
+             HelpContexts& contexts)
+{
+    const QList<QLabel*> labels = root.findChildren<QLabel*>();
+    for (const Attachment& a : topics) {
         // A label the window no longer has is left without help.
         if (!a.widget)
             continue;
@@ -138,6 +157,18 @@ void InstallMainWindowHelp(TfrmMain& window, WhatsThisMenu& whatsThis, HelpConte
                 if (label->buddy() == a.widget)
                     whatsThis.Attach(label, a.topic);
     }
+}
+
+} // namespace
+
+void InstallMainWindowHelp(TfrmMain& window, WhatsThisMenu& whatsThis, HelpContexts& contexts)
+{
+    Install(MainWindowTopics(window), window, whatsThis, contexts);
+}
+
+void InstallPanelHelp(BlockPanel& panel, WhatsThisMenu& whatsThis, HelpContexts& contexts)
+{
+    Install(PanelTopics(panel), panel, whatsThis, contexts);
 }
 
 } // namespace tarvin
