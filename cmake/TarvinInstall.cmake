@@ -5,6 +5,8 @@
 # lays it out.
 include(GNUInstallDirs)
 set(TARVIN_DATA_DESTINATION ${CMAKE_INSTALL_DATADIR}/ostrel-tarvin)
+# Libraries that only the programs load (the upload wizard's).
+set(TARVIN_LIBRARY_DESTINATION ${CMAKE_INSTALL_LIBDIR}/ostrel-tarvin)
 
 # tarvin_install_shipped(SUBFOLDER [FILES ...] [PROGRAMS ...]): files the
 # program reads but never writes, into SUBFOLDER ("." for the top) of both

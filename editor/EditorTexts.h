@@ -14,6 +14,7 @@ inline constexpr const char* CouldNotLoadClient = "Could not load the default cl
 inline constexpr const char* PictureNotCopied =
     "The picture %1 could not be copied into %2, where the page looks for its pictures. The image keeps its previous picture.";
 inline constexpr const char* SaveBeforeUpload = "You need to save %1 before uploading.";
+inline constexpr const char* UploadWizardMissing = "The Upload Wizard cannot be started:\n%1";
 
 inline constexpr const char* HtmlFilter = "HTML Files|*.html";
 inline constexpr const char* TemplateFilter = "Tarvin Template|*.tvt";

@@ -7,6 +7,7 @@
 #include "TarvinVersion.h"
 #include "editor/MainWindow.h"
 #include "editor/ScriptedMisc.h"
+#include "editor/UploadLibrary.h"
 #include "editor/startup/HelpWindow.h"
 #include "look/TfrmColor.h"
 #include "look/TfrmTheme.h"
@@ -27,6 +28,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
+
+#include <dlfcn.h>
 
 namespace tarvin::testing {
 namespace {
@@ -95,6 +98,24 @@ TEST_F(InstalledProgramTest, TheInstallationShipsWhatTheBuildLaysOutInTheProgram
         EXPECT_FALSE(built.isEmpty()) << file;
         EXPECT_TRUE(ReadBytes(Shipped() + file) == built) << file << " differs from the build's copy";
     }
+}
+
+// The window program starts without the upload wizard's library and loads
+// it from the installation when "Send to web" needs it. (This test program
+// does not link it: it is loaded here for the first time.)
+TEST_F(InstalledProgramTest, TheUploadWizardsLibraryIsLoadedFromTheInstallation)
+{
+    const UploadLibrary missing = LoadUploadLibrary(home.path());
+    EXPECT_EQ(missing.run, nullptr);
+    EXPECT_TRUE(missing.failure.contains(home.path())) << missing.failure.toStdString();
+
+    const UploadLibrary installed = LoadUploadLibrary(Bin());
+    ASSERT_NE(installed.run, nullptr) << installed.failure.toStdString();
+    Dl_info from{};
+    ASSERT_NE(dladdr(reinterpret_cast<void*>(installed.run), &from), 0);
+    const QString file = QFileInfo(QString::fromLocal8Bit(from.dli_fname)).absoluteFilePath();
+    EXPECT_TRUE(file.startsWith(stage->path() + "/usr/lib/")) << file.toStdString();
+    EXPECT_TRUE(file.endsWith("/ostrel-tarvin/libtarvin-upload.so")) << file.toStdString();
 }
 
 TEST_F(InstalledProgramTest, TheCommandLineToolMakesAndSeedsTheUsersFolderWhenItNeedsIt)
@@ -225,7 +246,7 @@ TEST(PortableProgram, TheUnpackedArchiveWorksBesideItselfAndRegistersPerUser)
     QTemporaryDir home;
     const QString folder = UnpackPortableArchive(unpacked.path());
     ASSERT_FALSE(folder.isEmpty());
-    for (const char* file : {"tarvin", "tarvin-cli", "Themes.dat", "Fields.ini", "FormMail.pl", "Help/index.html",
+    for (const char* file : {"tarvin", "tarvin-cli", "libtarvin-upload.so", "Themes.dat", "Fields.ini", "FormMail.pl", "Help/index.html",
                              "Palettes/Web Palette.pal", "Templates/Club.tvt", "Upload/images", "Upload/backgrounds",
                              "TarvinFiles"})
         EXPECT_TRUE(QFileInfo::exists(folder + file)) << file;
