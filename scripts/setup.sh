@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  libgtest-dev nlohmann-json3-dev libjpeg-dev libssl-dev
+  libgtest-dev nlohmann-json3-dev libjpeg-dev libssl-dev libfontconfig-dev
   python3-pyftpdlib python3-openssl
   perl
   chromium

@@ -9,6 +9,7 @@
 #include "editor/MiscDialogsWindow.h"
 #include "editor/startup/AfterFirstPaint.h"
 #include "editor/startup/DesktopIntegration.h"
+#include "editor/startup/FontConfigWarmUp.h"
 #include "editor/startup/SplashWait.h"
 #include "editor/startup/SplashWindow.h"
 #include "editor/startup/WindowPlacement.h"
@@ -32,7 +33,9 @@ int main(int argc, char** argv)
         std::cout << "Ostrel Tarvin " TARVIN_VERSION "\n";
         return 0;
     }
+    FontConfigWarmUp fonts;
     QApplication app(argc, argv);
+    fonts.Wait();
     auto splash = std::make_unique<TSplashScreen>(std::make_unique<QtSplashTimer>(),
                                                   [](const QString& address) { OpenWithShell(address); });
     splash->show();
