@@ -1,6 +1,7 @@
 #include "editor/Glyphs.h"
 
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <functional>
@@ -219,11 +220,49 @@ QPixmap CursorPicture(bool withPlus)
     });
 }
 
+// Hands every request to the icon of the drawn glyph, drawing it on the
+// first request that needs its pixels.
+class GlyphIconEngine : public QIconEngine {
+public:
+    explicit GlyphIconEngine(Glyph glyph) : glyph_(glyph) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        Drawn().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Drawn().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return Drawn().pixmap(size, 1.0, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return Drawn().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QIconEngine* clone() const override { return new GlyphIconEngine(*this); }
+
+private:
+    const QIcon& Drawn()
+    {
+        if (drawn_.isNull())
+            drawn_ = QIcon(GlyphPixmap(glyph_));
+        return drawn_;
+    }
+
+    Glyph glyph_;
+    QIcon drawn_;
+};
+
 } // namespace
 
 const QPixmap& BlockIcon(TBlockType type) { return Cached<TBlockType>(type, 16, BlockDrawing); }
 const QPixmap& BinPixmap(BinPicture picture) { return Cached<BinPicture>(picture, 32, BinDrawing); }
 const QPixmap& GlyphPixmap(Glyph glyph) { return Cached<Glyph>(glyph, 16, GlyphDrawing); }
+QIcon GlyphIcon(Glyph glyph) { return QIcon(new GlyphIconEngine(glyph)); }
 
 const QPixmap& NewDragCursor()
 {

@@ -5,6 +5,7 @@
 #include "document/PageModel.h"
 
 #include <QCursor>
+#include <QIcon>
 #include <QPixmap>
 
 namespace tarvin {
@@ -18,6 +19,9 @@ const QPixmap& BinPixmap(BinPicture picture);
 enum class Glyph { New, Open, SaveTemplate, CreatePage, ViewPage, SavePage, Upload, Font, Import, Browse, Favorites, Bookmarks, Add, Remove, Edit, Help,
                    AlignLeft, AlignCenter, AlignRight, Paragraph };
 const QPixmap& GlyphPixmap(Glyph glyph);
+// The glyph as a button's icon, drawn when first painted: the buttons of
+// hidden panels cost nothing before the window's first picture.
+QIcon GlyphIcon(Glyph glyph);
 
 // "NEWDRAG": the palette's and the link list's drag cursor.
 const QPixmap& NewDragCursor();

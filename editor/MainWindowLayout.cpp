@@ -45,7 +45,7 @@ QToolButton* CaptionButton(const QString& caption, const QString& hint, Glyph gl
     auto* button = new QToolButton;
     button->setText(caption);
     button->setToolTip(hint);
-    button->setIcon(QIcon(GlyphPixmap(glyph)));
+    button->setIcon(GlyphIcon(glyph));
     button->setIconSize(large ? QSize(24, 24) : QSize(16, 16));
     button->setToolButtonStyle(large ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonTextBesideIcon);
     if (!large) {
@@ -60,7 +60,7 @@ QToolButton* CaptionButton(const QString& caption, const QString& hint, Glyph gl
 QToolButton* BarButton(Glyph glyph, const QString& hint)
 {
     auto* button = new QToolButton;
-    button->setIcon(QIcon(GlyphPixmap(glyph)));
+    button->setIcon(GlyphIcon(glyph));
     button->setToolTip(hint);
     button->setCheckable(true);
     return button;

@@ -5,7 +5,7 @@ namespace tarvin {
 QToolButton* MakeGlyphButton(Glyph glyph, const QString& hint)
 {
     auto* button = new QToolButton;
-    button->setIcon(QIcon(GlyphPixmap(glyph)));
+    button->setIcon(GlyphIcon(glyph));
     button->setToolTip(hint);
     button->setAutoRaise(false);
     return button;
