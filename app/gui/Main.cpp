@@ -38,8 +38,7 @@ int main(int argc, char** argv)
     fonts.Wait();
     auto splash = std::make_unique<TSplashScreen>(std::make_unique<QtSplashTimer>(),
                                                   [](const QString& address) { OpenWithShell(address); });
-    splash->show();
-    splash->repaint();
+    splash->ShowPainted();
     QApplication::setApplicationName(kApplicationTitle);
 
     QSettings settings(SettingsOrganisation, SettingsApplication);

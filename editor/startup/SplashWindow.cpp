@@ -5,10 +5,12 @@
 #include "editor/startup/SplashPicture.h"
 
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QResource>
 #include <QScreen>
+#include <QTimer>
 
 namespace tarvin {
 
@@ -16,6 +18,7 @@ namespace {
 
 constexpr int CountdownInterval = 1000;
 constexpr int IdleInterval = 10000;
+constexpr int LongestPaintWait = 500;
 
 QLabel* MakeCountdownLabel(QWidget* parent)
 {
@@ -69,6 +72,20 @@ TSplashScreen::TSplashScreen(std::unique_ptr<SplashTimer> timer, OpenPage openPa
 
 TSplashScreen::~TSplashScreen() = default;
 
+void TSplashScreen::ShowPainted()
+{
+    // Shown before the application's event loop runs, a splash window handles
+    // the events already there, which mostly paints it; painting it again
+    // would only cost time. The display may not have answered yet, though.
+    show();
+    if (painted_)
+        return;
+    QEventLoop wait;
+    connect(this, &TSplashScreen::Painted, &wait, &QEventLoop::quit);
+    QTimer::singleShot(LongestPaintWait, &wait, &QEventLoop::quit);
+    wait.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
 void TSplashScreen::TimerTimer()
 {
     if (counter_ != 0) {
@@ -110,6 +127,15 @@ void TSplashScreen::closeEvent(QCloseEvent* event)
         QDialog::closeEvent(event);
     else
         event->ignore();
+}
+
+void TSplashScreen::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    if (!painted_) {
+        painted_ = true;
+        emit Painted();
+    }
 }
 
 void TSplashScreen::reject()

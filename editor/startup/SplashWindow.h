@@ -25,6 +25,10 @@ public:
     TSplashScreen(std::unique_ptr<SplashTimer> timer, OpenPage openPage, QWidget* parent = nullptr);
     ~TSplashScreen() override;
 
+    // Shows the window and returns once its picture is painted, or after a
+    // short while on a display that does not answer.
+    void ShowPainted();
+
     // The window agrees to close exactly when its timer has stopped.
     bool CloseQuery() const { return !timer_->Running(); }
 
@@ -43,9 +47,11 @@ public:
 signals:
     // The timer has stopped: the window may now close.
     void Released();
+    void Painted();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     // Escape goes through the same rule as every other close.
     void reject() override;
 
@@ -53,6 +59,7 @@ private:
     std::unique_ptr<SplashTimer> timer_;
     OpenPage openPage_;
     int counter_ = 5;
+    bool painted_ = false;
 };
 
 // mnuHelpAboutClick: the About box, shown modally.

@@ -137,5 +137,23 @@ TEST_F(SplashTest, AboutBoxHostingSpotStillOpensThePage)
     EXPECT_TRUE(splash.isVisible());
 }
 
+// The program shows its splash window before its event loop runs, and the
+// picture must be there before the main window is built.
+TEST(SplashShowTest, ShowPaintedReturnsWithThePicturePaintedOnce)
+{
+    TSplashScreen splash(std::make_unique<FakeTimer>(), [](const QString&) {});
+    struct PaintCount : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } count;
+    splash.installEventFilter(&count);
+    splash.ShowPainted();
+    EXPECT_EQ(count.paints, 1);
+}
+
 } // namespace
 } // namespace tarvin
