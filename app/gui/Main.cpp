@@ -58,8 +58,10 @@ int main(int argc, char** argv)
 
     WaitForSplash(*splash, SplashWaitSkipped());
     splash->close();
-    splash.reset();
     window.show();
+    // Hidden already; taking its window down waits for the event loop, off
+    // the way to the main window's first picture.
+    splash.release()->deleteLater();
     if (!folders.installed)
         AfterFirstPaint(window, [] { RegisterFileTypes(UserDesktop(QCoreApplication::applicationFilePath())); });
     return app.exec();
