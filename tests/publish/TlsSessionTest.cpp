@@ -20,9 +20,6 @@ namespace {
 
 class TlsSessionTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { certificates = new TestCertificates; }
-    static void TearDownTestSuite() { delete certificates; }
-
     void SetUp() override
     {
         ASSERT_TRUE(certificates->Made()) << "python3-cryptography could not make the certificates";
@@ -53,7 +50,7 @@ protected:
         return std::any_of(trace.begin(), trace.end(), [&](const std::string& line) { return line.rfind(start, 0) == 0; });
     }
 
-    static TestCertificates* certificates;
+    const TestCertificates* certificates = &SharedCertificates();
     std::unique_ptr<PyFtpServer> server;
     QTemporaryDir local;
     std::string page;
@@ -63,8 +60,6 @@ protected:
     ServerProfile profile;
     std::vector<std::string> trace;
 };
-
-TestCertificates* TlsSessionTest::certificates = nullptr;
 
 struct RefusedCase {
     const char* name;
