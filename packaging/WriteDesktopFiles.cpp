@@ -5,21 +5,7 @@
 
 #include "editor/startup/DesktopFiles.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <cstdio>
-
-namespace {
-
-bool Write(const QString& path, const QByteArray& content)
-{
-    QSaveFile file(path);
-    return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly) &&
-           file.write(content) == content.size() && file.commit();
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -29,7 +15,7 @@ int main(int argc, char** argv)
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
     for (const tarvin::DesktopFile& file : tarvin::DesktopFiles("tarvin")) {
-        if (!Write(folder + '/' + file.path, file.content)) {
+        if (!tarvin::WriteDesktopFile(folder, file)) {
             std::fprintf(stderr, "tarvin-desktop-files: cannot write %s\n", qPrintable(folder + '/' + file.path));
             return 1;
         }

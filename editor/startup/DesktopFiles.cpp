@@ -2,6 +2,10 @@
 
 #include "editor/startup/DesktopIcons.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
 namespace tarvin {
 
 QByteArray MimePackage()
@@ -67,6 +71,15 @@ std::vector<DesktopFile> DesktopFiles(const QString& programPath)
             {QStringLiteral("applications/ostrel-tarvin.desktop"), DesktopEntry(programPath)},
             {icons + "application-x-ostrel-tarvin.svg", DocumentIconSvg()},
             {icons + "application-x-ostrel-tarvin-template.svg", TemplateIconSvg()}};
+}
+
+bool WriteDesktopFile(const QString& dataHome, const DesktopFile& file)
+{
+    const QString path = dataHome + '/' + file.path;
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QSaveFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(file.content) == file.content.size() && out.commit();
 }
 
 } // namespace tarvin

@@ -25,6 +25,9 @@ struct DesktopFile {
 // the application entry, the shared-mime-info package and the two icons.
 std::vector<DesktopFile> DesktopFiles(const QString& programPath);
 
+// Writes one of them below dataHome whole or not at all, making its folder.
+bool WriteDesktopFile(const QString& dataHome, const DesktopFile& file);
+
 // One argument of an Exec line, quoted and escaped where the desktop entry
 // rules ask for it.
 QString DesktopExecArgument(const QString& argument);

@@ -2,11 +2,9 @@
 
 #include "editor/startup/DesktopFiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace tarvin {
@@ -15,15 +13,12 @@ namespace {
 
 // Leaves a file alone when it already holds these bytes, so the desktop's
 // caches are not rebuilt at every start. True when the file was written.
-bool WriteIfChanged(const QString& path, const QByteArray& content)
+bool WriteIfChanged(const QString& dataHome, const DesktopFile& file)
 {
-    QFile existing(path);
-    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == content)
+    QFile existing(dataHome + '/' + file.path);
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == file.content)
         return false;
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
+    return WriteDesktopFile(dataHome, file);
 }
 
 // Rebuilds a desktop cache when its sources changed or it was never built.
@@ -53,7 +48,7 @@ void RegisterFileTypes(const DesktopContext& desktop)
     bool mimeChanged = false;
     bool entryChanged = false;
     for (const DesktopFile& file : DesktopFiles(desktop.programPath)) {
-        const bool changed = WriteIfChanged(desktop.dataHome + '/' + file.path, file.content);
+        const bool changed = WriteIfChanged(desktop.dataHome, file);
         if (file.path.startsWith("mime/"))
             mimeChanged |= changed;
         else if (file.path.startsWith("applications/"))
