@@ -1,6 +1,6 @@
 #pragma once
-// The program's own pictures, drawn once and shared: the 16x16 block icons,
-// the bin pictures, the toolbar glyphs and the drag cursors.
+// The program's own pictures, drawn by the build and shared: the 16x16 block
+// icons, the bin pictures, the toolbar glyphs and the drag cursors.
 
 #include "document/PageModel.h"
 
@@ -19,8 +19,6 @@ const QPixmap& BinPixmap(BinPicture picture);
 enum class Glyph { New, Open, SaveTemplate, CreatePage, ViewPage, SavePage, Upload, Font, Import, Browse, Favorites, Bookmarks, Add, Remove, Edit, Help,
                    AlignLeft, AlignCenter, AlignRight, Paragraph };
 const QPixmap& GlyphPixmap(Glyph glyph);
-// The glyph as a button's icon, drawn when first painted: the buttons of
-// hidden panels cost nothing before the window's first picture.
 QIcon GlyphIcon(Glyph glyph);
 
 // "NEWDRAG": the palette's and the link list's drag cursor.
