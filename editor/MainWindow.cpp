@@ -66,7 +66,6 @@ TfrmMain::TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& 
     auto* modes = new QWidget;
     modeStack_ = new FirstPageStack(modes);
     modeStack_->addWidget(Splitter);
-    modeStack_->addWidget(BuildPreviewPanel());
 
     auto* central = new QWidget;
     auto* layout = new QHBoxLayout(central);
@@ -88,7 +87,7 @@ TfrmMain::TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& 
     NewDocument();
     // The panel on show must belong to the item that CurrentIndex names.
     ShowCurrentBlock();
-    themes_ = LoadThemeStore(programFolder_, *lstThemes, dialogs_);
+    themes_ = LoadThemeStore(programFolder_, dialogs_);
     {
         const QSignalBlocker quiet(lstPalette);
         lstPalette->setCurrentRow(0);
@@ -97,8 +96,10 @@ TfrmMain::TfrmMain(Dialogs& dialogs, SharedOpenDialog& openDialog, MiscDialogs& 
     InstallMainWindowHelp(*this, *whatsThis_, *contexts_);
     // Goes with the menu, before the contexts it also uses.
     new DialogHelp(*this, *whatsThis_, *contexts_, whatsThis_);
-    // The hidden panels are built and measured once the window is on screen.
+    // The hidden panels and the preview page are built and measured once
+    // the window is on screen.
     AfterFirstPaint(*this, [this] {
+        Preview();
         for (int type = 0; type < static_cast<int>(panels_.size()); ++type)
             PanelFor(static_cast<TBlockType>(type));
         pnlEditor->Panels()->ConsiderAllPages();
@@ -134,6 +135,15 @@ BlockPanel* TfrmMain::PanelFor(TBlockType type)
     if (!panel)
         panel = BuildPanel(type);
     return panel;
+}
+
+const PreviewPage& TfrmMain::Preview()
+{
+    if (!preview_) {
+        preview_ = BuildPreviewPage();
+        modeStack_->addWidget(preview_->pnlPreview);
+    }
+    return *preview_;
 }
 
 void TfrmMain::SetDocumentName(const QString& name, const QString& shownName)

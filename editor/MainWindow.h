@@ -6,7 +6,8 @@
 #include "document/PageModel.h"
 #include "editor/DragRows.h"
 #include "editor/LinkSources.h"
-#include "editor/PanelOnDemand.h"
+#include "editor/OnDemand.h"
+#include "editor/PreviewPage.h"
 #include "editor/panels/PanelServices.h"
 #include "editor/startup/HelpSystem.h"
 #include "generator/PageOutput.h"
@@ -16,6 +17,7 @@
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -131,14 +133,14 @@ public:
     QToolButton* btnRight;
     QToolButton* btnParagraph;
     // Built when first used (PanelFor).
-    PanelOnDemand<PagePropPanel> pnlPageProp{[this] { return PanelFor(TBlockType::btPageProperties); }};
-    PanelOnDemand<HeadingPanel> pnlHeading{[this] { return PanelFor(TBlockType::btHeading); }};
-    PanelOnDemand<ImagePanel> pnlImages{[this] { return PanelFor(TBlockType::btImage); }};
-    PanelOnDemand<LinkPanel> pnlLinks{[this] { return PanelFor(TBlockType::btLink); }};
-    PanelOnDemand<TextPanel> pnlText{[this] { return PanelFor(TBlockType::btText); }};
-    PanelOnDemand<BulletPanel> pnlBullets{[this] { return PanelFor(TBlockType::btBullet); }};
-    PanelOnDemand<HRPanel> pnlHR{[this] { return PanelFor(TBlockType::btHR); }};
-    PanelOnDemand<FormsPanel> pnlForms{[this] { return PanelFor(TBlockType::btForms); }};
+    OnDemand<PagePropPanel, BlockPanel> pnlPageProp{[this] { return PanelFor(TBlockType::btPageProperties); }};
+    OnDemand<HeadingPanel, BlockPanel> pnlHeading{[this] { return PanelFor(TBlockType::btHeading); }};
+    OnDemand<ImagePanel, BlockPanel> pnlImages{[this] { return PanelFor(TBlockType::btImage); }};
+    OnDemand<LinkPanel, BlockPanel> pnlLinks{[this] { return PanelFor(TBlockType::btLink); }};
+    OnDemand<TextPanel, BlockPanel> pnlText{[this] { return PanelFor(TBlockType::btText); }};
+    OnDemand<BulletPanel, BlockPanel> pnlBullets{[this] { return PanelFor(TBlockType::btBullet); }};
+    OnDemand<HRPanel, BlockPanel> pnlHR{[this] { return PanelFor(TBlockType::btHR); }};
+    OnDemand<FormsPanel, BlockPanel> pnlForms{[this] { return PanelFor(TBlockType::btForms); }};
     // Toolbar column.
     ButtonOutline* pbButtons;
     QToolButton* btnCreate;
@@ -149,14 +151,14 @@ public:
     QToolButton* btnHosting;
     QToolButton* btnCustom;
     QToolButton* btnSubmit;
-    // Preview panel.
-    QWidget* pnlPreview;
-    QToolButton* btnToggle;
-    QToolButton* btnThemeEdit;
-    QToolButton* btnExternalView;
-    TListBoxHrz* lstThemes;
-    QWidget* themeSpacer;
-    HtmlViewer* browser;
+    // Preview page, built when first used (Preview).
+    OnDemand<QWidget> pnlPreview{[this] { return Preview().pnlPreview; }};
+    OnDemand<QToolButton> btnToggle{[this] { return Preview().btnToggle; }};
+    OnDemand<QToolButton> btnThemeEdit{[this] { return Preview().btnThemeEdit; }};
+    OnDemand<QToolButton> btnExternalView{[this] { return Preview().btnExternalView; }};
+    OnDemand<TListBoxHrz> lstThemes{[this] { return Preview().lstThemes; }};
+    OnDemand<QWidget> themeSpacer{[this] { return Preview().themeSpacer; }};
+    OnDemand<HtmlViewer> browser{[this] { return Preview().browser; }};
     // Popup menu of the block list.
     QMenu* popBlocks;
     QAction* mnuDelete;
@@ -173,7 +175,10 @@ private:
     QWidget* BuildLeftPane();
     QWidget* BuildEditorArea();
     QWidget* BuildToolbar();
-    QWidget* BuildPreviewPanel();
+    // The preview page, built and added to the mode stack when first asked
+    // for, with the theme store's names listed.
+    const PreviewPage& Preview();
+    PreviewPage BuildPreviewPage();
     void BuildPopupMenu();
     void ShowPopup(QWidget* source, QPoint position, bool onBlockList);
 
@@ -218,6 +223,7 @@ private:
 
     FirstPageStack* modeStack_;
     std::array<BlockPanel*, 8> panels_{};
+    std::optional<PreviewPage> preview_;
     WhatsThisMenu* whatsThis_;
     HelpContexts* contexts_;
 };

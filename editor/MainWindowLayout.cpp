@@ -18,6 +18,7 @@
 #include "editor/panels/PagePropPanel.h"
 #include "editor/panels/TextPanel.h"
 #include "editor/startup/MainWindowHelp.h"
+#include "editor/startup/ThemeStoreStartup.h"
 #include "platform/HtmlViewer.h"
 #include "platform/ListBoxHrz.h"
 
@@ -248,17 +249,18 @@ QWidget* TfrmMain::BuildToolbar()
     return column;
 }
 
-QWidget* TfrmMain::BuildPreviewPanel()
+PreviewPage TfrmMain::BuildPreviewPage()
 {
-    pnlPreview = new QWidget;
-    auto* layout = new QVBoxLayout(pnlPreview);
-    btnToggle = CaptionButton("Page Themes", "Toggle Page Themes", Glyph::Favorites, false);
-    btnToggle->setCheckable(true);
-    btnToggle->setChecked(true);
-    btnThemeEdit = CaptionButton("Edit Themes", "Edit Page Themes", Glyph::Edit, false);
-    btnExternalView = CaptionButton("Preview Page", "View with default web browser", Glyph::ViewPage, false);
+    PreviewPage page;
+    page.pnlPreview = new QWidget;
+    auto* layout = new QVBoxLayout(page.pnlPreview);
+    page.btnToggle = CaptionButton("Page Themes", "Toggle Page Themes", Glyph::Favorites, false);
+    page.btnToggle->setCheckable(true);
+    page.btnToggle->setChecked(true);
+    page.btnThemeEdit = CaptionButton("Edit Themes", "Edit Page Themes", Glyph::Edit, false);
+    page.btnExternalView = CaptionButton("Preview Page", "View with default web browser", Glyph::ViewPage, false);
     auto* buttons = new QHBoxLayout;
-    for (QToolButton* button : {btnToggle, btnThemeEdit, btnExternalView}) {
+    for (QToolButton* button : {page.btnToggle, page.btnThemeEdit, page.btnExternalView}) {
         button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         buttons->addWidget(button);
     }
@@ -266,25 +268,28 @@ QWidget* TfrmMain::BuildPreviewPanel()
     layout->addLayout(buttons);
     layout->addWidget(new QLabel("Note: To see Drop Box and No Underline Links options select the Preview Page Button above."));
 
-    lstThemes = new TListBoxHrz;
-    lstThemes->setFixedWidth(160);
-    themeSpacer = new QWidget;
-    themeSpacer->setFixedWidth(6);
-    browser = new HtmlViewer;
+    page.lstThemes = new TListBoxHrz;
+    page.lstThemes->setFixedWidth(160);
+    if (themes_)  // read by the window's creation, before anything shows the page
+        ListThemes(*themes_, *page.lstThemes);
+    page.themeSpacer = new QWidget;
+    page.themeSpacer->setFixedWidth(6);
+    page.browser = new HtmlViewer;
     auto* view = new QHBoxLayout;
     view->setSpacing(0);
-    view->addWidget(lstThemes);
-    view->addWidget(themeSpacer);
-    view->addWidget(browser, 1);
+    view->addWidget(page.lstThemes);
+    view->addWidget(page.themeSpacer);
+    view->addWidget(page.browser, 1);
     layout->addLayout(view, 1);
 
-    connect(btnToggle, &QToolButton::clicked, this, &TfrmMain::btnToggleClick);
-    connect(btnThemeEdit, &QToolButton::clicked, this, [this] { btnThemeClick(btnThemeEdit); });
-    connect(lstThemes, &QListWidget::itemSelectionChanged, this, &TfrmMain::lstThemesClick);
-    connect(btnExternalView, &QToolButton::clicked, this, &TfrmMain::btnExternalViewClick);
+    connect(page.btnToggle, &QToolButton::clicked, this, &TfrmMain::btnToggleClick);
+    connect(page.btnThemeEdit, &QToolButton::clicked, this, [this] { btnThemeClick(btnThemeEdit); });
+    connect(page.lstThemes, &QListWidget::itemSelectionChanged, this, &TfrmMain::lstThemesClick);
+    connect(page.btnExternalView, &QToolButton::clicked, this, &TfrmMain::btnExternalViewClick);
     // browserHotSpotClick: links in the preview go nowhere.
-    connect(browser, &HtmlViewer::linkClicked, this, [](const QUrl&, bool* handled) { *handled = true; });
-    return pnlPreview;
+    connect(page.browser, &HtmlViewer::linkClicked, this, [](const QUrl&, bool* handled) { *handled = true; });
+    InstallPreviewHelp(page, *whatsThis_, *contexts_);
+    return page;
 }
 
 void TfrmMain::BuildPopupMenu()

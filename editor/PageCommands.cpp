@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QSplitter>
 #include <QToolButton>
 
 namespace tarvin {
@@ -125,7 +126,7 @@ void TfrmMain::mnuCreateTemplateClick()
 void TfrmMain::btnCreateClick(int tag)
 {
     if (tag == 0) {
-        modeStack_->setCurrentIndex(0);
+        modeStack_->setCurrentWidget(Splitter);
         return;
     }
     LineList lines;
@@ -140,7 +141,7 @@ void TfrmMain::btnCreateClick(int tag)
     browser->Clear();
     browser->SetServerRoot(programFolder_ + "Upload");
     browser->LoadLines(lines.Entries());
-    modeStack_->setCurrentIndex(1);
+    modeStack_->setCurrentWidget(pnlPreview);
 }
 
 void TfrmMain::SwitchToEditorMode()

@@ -71,8 +71,6 @@ std::vector<Attachment> MainWindowTopics(TfrmMain& w)
         {w.btnParagraph, 22, Kind::Control},
         {w.lstBlocks, 54, Kind::ContextOnly},
         {w.lstPalette, 55, Kind::Control},
-        {w.lstThemes, 66, Kind::Control},
-        {w.browser, 76, Kind::Control},
         {w.btnLeft, 103, Kind::Control},
         {w.btnCenter, 104, Kind::Control},
         {w.btnRight, 105, Kind::Control},
@@ -164,6 +162,12 @@ void Install(const std::vector<Attachment>& topics, const QWidget& root, WhatsTh
 void InstallMainWindowHelp(TfrmMain& window, WhatsThisMenu& whatsThis, HelpContexts& contexts)
 {
     Install(MainWindowTopics(window), window, whatsThis, contexts);
+}
+
+void InstallPreviewHelp(const PreviewPage& page, WhatsThisMenu& whatsThis, HelpContexts& contexts)
+{
+    Install({{page.lstThemes, 66, Kind::Control}, {page.browser, 76, Kind::Control}}, *page.pnlPreview, whatsThis,
+            contexts);
 }
 
 void InstallPanelHelp(BlockPanel& panel, WhatsThisMenu& whatsThis, HelpContexts& contexts)

@@ -9,15 +9,19 @@
 
 namespace tarvin {
 
-std::unique_ptr<TWebTheme> LoadThemeStore(const QString& programFolder, QListWidget& lstThemes, Dialogs& dialogs)
+std::unique_ptr<TWebTheme> LoadThemeStore(const QString& programFolder, Dialogs& dialogs)
 {
     const QString path = programFolder + theme_texts::StoreFileName;
     ThemeStoreReadResult read = LoadThemeStore(path.toStdString());
     if (!read.Ok())
         dialogs.Error(QString(theme_texts::ReadFailed).arg(QDir::toNativeSeparators(path), FromDocumentText(read.error)));
-    for (const auto& theme : read.store->Items())
-        lstThemes.addItem(FromDocumentText(theme->ThemeName));
     return std::move(read.store);
+}
+
+void ListThemes(const TWebTheme& store, QListWidget& lstThemes)
+{
+    for (const auto& theme : store.Items())
+        lstThemes.addItem(FromDocumentText(theme->ThemeName));
 }
 
 } // namespace tarvin

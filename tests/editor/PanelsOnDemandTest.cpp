@@ -1,11 +1,16 @@
-// The block panels are built when first needed: a new window builds only the
-// panel on show and the rest once it has painted itself; a panel built late
-// takes the keyboard and the help as if it had always been there.
+// The block panels and the preview page are built when first needed: a new
+// window builds only the panel on show and the rest once it has painted
+// itself; a part built late takes the keyboard and the help as if it had
+// always been there.
 
 #include "EditorFixture.h"
 #include "RealInput.h"
 
 #include "editor/panels/BlockPanel.h"
+#include "editor/startup/HelpContexts.h"
+#include "look/ThemeStore.h"
+#include "platform/HtmlViewer.h"
+#include "platform/ListBoxHrz.h"
 
 #include <QApplication>
 
@@ -20,6 +25,12 @@ protected:
                                           settings);
     }
     static qsizetype BuiltPanels(const TfrmMain& w) { return w.findChildren<BlockPanel*>().size(); }
+    static qsizetype BuiltPreviews(const TfrmMain& w) { return w.findChildren<HtmlViewer*>().size(); }
+    void WaitForEveryPart()
+    {
+        for (int wait = 0; wait < 200 && BuiltPanels(*window) < 8; ++wait)
+            QTest::qWait(10);
+    }
 };
 
 TEST_F(PanelsOnDemandTest, ANewWindowBuildsThePanelOnShowAndTheRestAfterItsFirstPicture)
@@ -30,9 +41,47 @@ TEST_F(PanelsOnDemandTest, ANewWindowBuildsThePanelOnShowAndTheRestAfterItsFirst
     EXPECT_TRUE(Shows(window->pnlPageProp));
 
     window->show();
-    for (int wait = 0; wait < 200 && BuiltPanels(*window) < 8; ++wait)
-        QTest::qWait(10);
+    WaitForEveryPart();
     EXPECT_EQ(BuiltPanels(*window), 8);
+    EXPECT_TRUE(Shows(window->pnlPageProp));
+}
+
+TEST_F(PanelsOnDemandTest, ThePreviewPageComesAfterTheFirstPictureWithTheThemesListedAndItsHelp)
+{
+    window.reset();
+    TWebTheme themes;
+    themes.Items().Add().ThemeName = "Harbour";
+    themes.Items().Add().ThemeName = "Meadow";
+    ASSERT_TRUE(SaveThemeStore(PathOf("Themes.dat").toStdString(), themes));
+    window = NewWindow();
+    EXPECT_EQ(BuiltPreviews(*window), 0);
+
+    window->show();
+    WaitForEveryPart();
+    ASSERT_EQ(BuiltPreviews(*window), 1);
+    EXPECT_FALSE(window->pnlPreview->isVisible());
+    QStringList names;
+    for (int row = 0; row < window->lstThemes->count(); ++row)
+        names << window->lstThemes->item(row)->text();
+    EXPECT_EQ(names, QStringList({"Harbour", "Meadow"}));
+    EXPECT_EQ(HelpContexts::ContextOf(window->lstThemes), 66);
+    EXPECT_EQ(HelpContexts::ContextOf(window->browser), 76);
+}
+
+TEST_F(PanelsOnDemandTest, ViewPageBeforeTheFirstPictureBuildsThePreviewOnceAndShowsThePage)
+{
+    window.reset();
+    window = NewWindow();
+    window->show();
+    QTest::mouseClick(window->btnPreview, Qt::LeftButton);
+    EXPECT_EQ(BuiltPreviews(*window), 1);
+    EXPECT_TRUE(window->pnlPreview->isVisible());
+    EXPECT_FALSE(window->browser->toPlainText().isEmpty());
+
+    WaitForEveryPart();
+    EXPECT_EQ(BuiltPreviews(*window), 1);
+    EXPECT_TRUE(window->pnlPreview->isVisible());
+    QTest::mouseClick(window->btnCreate, Qt::LeftButton);
     EXPECT_TRUE(Shows(window->pnlPageProp));
 }
 

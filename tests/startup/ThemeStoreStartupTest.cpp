@@ -25,7 +25,8 @@ TEST_F(ThemeStartupTest, ListsTheStoredThemesInStoreOrder)
     stored.Items().Add().ThemeName = "Autumn";
     ASSERT_TRUE(SaveThemeStore((programFolder + "Themes.dat").toStdString(), stored));
 
-    const auto store = LoadThemeStore(programFolder, list, dialogs);
+    const auto store = LoadThemeStore(programFolder, dialogs);
+    ListThemes(*store, list);
     ASSERT_EQ(list.count(), 2);
     EXPECT_EQ(list.item(0)->text(), "Sea Breeze");
     EXPECT_EQ(list.item(1)->text(), "Autumn");
@@ -35,7 +36,7 @@ TEST_F(ThemeStartupTest, ListsTheStoredThemesInStoreOrder)
 
 TEST_F(ThemeStartupTest, MissingOrBrokenFileIsReportedAndGivesAnEmptyStore)
 {
-    auto store = LoadThemeStore(programFolder, list, dialogs);
+    auto store = LoadThemeStore(programFolder, dialogs);
     ASSERT_NE(store, nullptr);
     EXPECT_EQ(store->Items().Count(), 0);
     ASSERT_EQ(dialogs.CallsOf(testing::ScriptedDialogs::Kind::Error).size(), 1u);
@@ -45,9 +46,8 @@ TEST_F(ThemeStartupTest, MissingOrBrokenFileIsReportedAndGivesAnEmptyStore)
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write("not a theme store");
     broken.close();
-    store = LoadThemeStore(programFolder, list, dialogs);
+    store = LoadThemeStore(programFolder, dialogs);
     EXPECT_EQ(store->Items().Count(), 0);
-    EXPECT_EQ(list.count(), 0);
     EXPECT_EQ(dialogs.CallsOf(testing::ScriptedDialogs::Kind::Error).size(), 2u);
 }
 
