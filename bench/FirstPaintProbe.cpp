@@ -1,8 +1,9 @@
 // Linked into a Qt program, prints the milliseconds from BENCH_T0_NS (the
 // start time, in nanoseconds since the epoch, taken by the script just
 // before it started the program) to the moment the first main window is on
-// screen, and the processor time the process used until then; and ends the
-// program there. Nothing else of the program changes.
+// screen, the processor time the process used until then, and the window's
+// width and height; and ends the program there. Nothing else of the program
+// changes.
 
 #include <QApplication>
 #include <QEvent>
@@ -29,13 +30,15 @@ protected:
         done_ = true;
         // The window paints itself while it handles the expose event; this
         // runs once that is finished.
-        QTimer::singleShot(0, [] {
+        const QSize size = window->size();
+        QTimer::singleShot(0, [size] {
             const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
                 std::chrono::system_clock::now().time_since_epoch());
             const long long start = std::atoll(qgetenv("BENCH_T0_NS").constData());
             timespec cpu{};
             clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
-            std::printf("%.1f %.1f\n", (now.count() - start) / 1e6, cpu.tv_sec * 1e3 + cpu.tv_nsec / 1e6);
+            std::printf("%.1f %.1f %d %d\n", (now.count() - start) / 1e6, cpu.tv_sec * 1e3 + cpu.tv_nsec / 1e6,
+                        size.width(), size.height());
             std::fflush(stdout);
             std::_Exit(0);
         });
