@@ -68,11 +68,15 @@ work, rounds = sys.argv[1], int(sys.argv[2])
 names = ("bare", "portable", "installed")
 runs = {name: [tuple(map(float, line.split())) for line in open(f"{work}/{name}.ms")] for name in names}
 print(f"process start to the main window on screen, {rounds} rounds under Xvfb, in ms")
-print(f"{'':10} {'wall: min':>10} {'median':>7} {'max':>7} {'/bare':>6}   {'cpu: min':>9} {'median':>7} {'/bare':>6}   window")
+print(f"{'':10} {'wall: min':>10} {'median':>7} {'max':>7} {'/bare':>6} {'paired':>6}   "
+      f"{'cpu: min':>9} {'median':>7} {'/bare':>6}   window")
 bare = [statistics.median(column) for column in zip(*runs["bare"])]
 for name in names:
     wall, cpu, width, height = (sorted(column) for column in zip(*runs[name]))
+    # Each round's own ratio: the machine's load drifts less within a round
+    # than over the whole run.
+    paired = statistics.median(mine[0] / yardstick[0] for mine, yardstick in zip(runs[name], runs["bare"]))
     print(f"{name:10} {wall[0]:10.1f} {statistics.median(wall):7.1f} {wall[-1]:7.1f} "
-          f"{statistics.median(wall) / bare[0]:6.2f}   {cpu[0]:9.1f} {statistics.median(cpu):7.1f} "
+          f"{statistics.median(wall) / bare[0]:6.2f} {paired:6.2f}   {cpu[0]:9.1f} {statistics.median(cpu):7.1f} "
           f"{statistics.median(cpu) / bare[1]:6.2f}   {width[-1]:.0f}x{height[-1]:.0f}")
 PY
