@@ -9,7 +9,7 @@ packages=(
   python3-pyftpdlib python3-openssl
   perl
   chromium
-  dpkg-dev file
+  dpkg-dev file desktop-file-utils
   xvfb xauth
 )
 

@@ -59,6 +59,7 @@ QByteArray DesktopEntry(const QString& programPath)
                "Icon=application-x-ostrel-tarvin\n"
                "Terminal=false\n"
                "Categories=Development;WebDevelopment;\n"
+               "Keywords=web;page;website;HTML;editor;\n"
                "MimeType=%2;%3;\n")
         .arg(exec, DocumentMimeType, TemplateMimeType)
         .toUtf8();

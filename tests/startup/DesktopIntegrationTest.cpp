@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -133,6 +135,26 @@ TEST(DesktopExec, ProgramPathsWithBlanksAndSpecialCharactersStayOneArgument)
     EXPECT_EQ(DesktopExecArgument("/opt/100%/tarvin"), "/opt/100%%/tarvin");
     // In the file, the Exec value's own backslashes are escaped once more.
     EXPECT_TRUE(DesktopEntry("/opt/a b\\c/tarvin").contains("\nExec=\"/opt/a b\\\\\\\\c/tarvin\" %f\n"));
+}
+
+// Menus skip an entry that breaks the specification, so the desktop's own
+// checker must pass it without a word.
+TEST(DesktopEntryFile, PassesTheDesktopFileChecker)
+{
+    const QString checker = QStandardPaths::findExecutable("desktop-file-validate");
+    if (checker.isEmpty())
+        GTEST_SKIP() << "desktop-file-validate is not installed";
+    QTemporaryDir folder;
+    const QString path = folder.filePath("ostrel-tarvin.desktop");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(DesktopEntry("/opt/My Tools/tarvin"));
+    file.close();
+    QProcess check;
+    check.start(checker, {path});
+    ASSERT_TRUE(check.waitForFinished(30000));
+    EXPECT_EQ(check.exitCode(), 0);
+    EXPECT_EQ(check.readAll().trimmed().toStdString(), "");
 }
 
 } // namespace
