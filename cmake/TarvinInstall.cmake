@@ -5,8 +5,14 @@
 # lays it out.
 include(GNUInstallDirs)
 set(TARVIN_DATA_DESTINATION ${CMAKE_INSTALL_DATADIR}/ostrel-tarvin)
-# Libraries that only the programs load (the upload wizard's).
-set(TARVIN_LIBRARY_DESTINATION ${CMAKE_INSTALL_LIBDIR}/ostrel-tarvin)
+# Libraries that only the programs load (the upload wizard's): in the
+# architecture's own library folder, as Debian keeps private libraries, where
+# no ldconfig run is needed (nor asked for by the package's scripts).
+if(CMAKE_LIBRARY_ARCHITECTURE)
+  set(TARVIN_LIBRARY_DESTINATION lib/${CMAKE_LIBRARY_ARCHITECTURE}/ostrel-tarvin)
+else()
+  set(TARVIN_LIBRARY_DESTINATION ${CMAKE_INSTALL_LIBDIR}/ostrel-tarvin)
+endif()
 
 # tarvin_install_shipped(SUBFOLDER [FILES ...] [PROGRAMS ...]): files the
 # program reads but never writes, into SUBFOLDER ("." for the top) of both
