@@ -137,7 +137,7 @@ TEST(DesktopExec, ProgramPathsWithBlanksAndSpecialCharactersStayOneArgument)
     EXPECT_TRUE(DesktopEntry("/opt/a b\\c/tarvin").contains("\nExec=\"/opt/a b\\\\\\\\c/tarvin\" %f\n"));
 }
 
-// Menus skip an entry that breaks the specification, so the desktop's own
+// Menus skip an entry that breaks the desktop entry rules, so the desktop's own
 // checker must pass it without a word.
 TEST(DesktopEntryFile, PassesTheDesktopFileChecker)
 {
